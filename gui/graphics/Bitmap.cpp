@@ -1,0 +1,217 @@
+#include "gui/graphics/Bitmap.h"
+
+#include <cstring>
+#include <utility>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "gui/graphics/Canvas.h"
+#include "gui/graphics/Exception.h"
+#include "gui/graphics/PictureDecoder.h"
+
+namespace {
+
+cairo_surface_t* NewSurface(int width, int height) {
+    if (width < 0 || height < 0 || width > TBitmap::MaxSide || height > TBitmap::MaxSide ||
+        static_cast<long long>(width) * height > TBitmap::MaxPixels) {
+        throw Exception("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
+                        " is not supported");
+    }
+    if (width == 0 || height == 0) {
+        return nullptr;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        throw Exception("Out of memory for a bitmap");
+    }
+    return surface;
+}
+
+std::uint32_t* Pixels(cairo_surface_t* surface) {
+    cairo_surface_flush(surface);
+    return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface));
+}
+
+void FillPixels(cairo_surface_t* surface, std::uint32_t pixel, std::size_t count) {
+    std::uint32_t* data = Pixels(surface);
+    std::fill(data, data + count, pixel);
+    cairo_surface_mark_dirty(surface);
+}
+
+} // namespace
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+
+TBitmap::~TBitmap() {
+    m_canvas.reset();
+    if (m_surface) {
+        cairo_surface_destroy(m_surface);
+    }
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& source) {
+    if (this == &source) {
+        return *this;
+    }
+    cairo_surface_t* copy = NewSurface(source.m_width, source.m_height);
+    if (copy) {
+        std::memcpy(Pixels(copy), Pixels(source.m_surface),
+                    static_cast<std::size_t>(source.m_width) * source.m_height * 4);
+        cairo_surface_mark_dirty(copy);
+    }
+    m_transparent = source.m_transparent;
+    m_transparentMode = source.m_transparentMode;
+    m_transparentColor = source.m_transparentColor;
+    Replace(copy, source.m_width, source.m_height);
+    Changed();
+    return *this;
+}
+
+void TBitmap::SetSize(int width, int height) {
+    if (width == m_width && height == m_height) {
+        return;
+    }
+    cairo_surface_t* resized = NewSurface(width, height);
+    if (resized) {
+        FillPixels(resized, 0xFFFFFFFFu, static_cast<std::size_t>(width) * height);
+        if (m_surface) {
+            cairo_t* cr = cairo_create(resized);
+            cairo_set_source_surface(cr, m_surface, 0, 0);
+            cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+            cairo_rectangle(cr, 0, 0, std::min(width, m_width), std::min(height, m_height));
+            cairo_fill(cr);
+            cairo_destroy(cr);
+        }
+    }
+    Replace(resized, width, height);
+    Changed();
+}
+
+void TBitmap::Replace(cairo_surface_t* surface, int width, int height) {
+    if (m_surface) {
+        cairo_surface_destroy(m_surface);
+    }
+    m_surface = surface;
+    m_width = width;
+    m_height = height;
+    if (m_canvas) {
+        m_canvas->SurfaceReplaced();
+    }
+}
+
+TCanvas& TBitmap::Canvas() {
+    if (!m_canvas) {
+        m_canvas = std::make_unique<TCanvas>(*this);
+        m_canvas->OnChange = [this](TObject*) { Changed(); };
+    }
+    return *m_canvas;
+}
+
+std::uint32_t* TBitmap::ScanLine(int y) {
+    if (!m_surface || y < 0 || y >= m_height) {
+        throw Exception("Scan line index out of range");
+    }
+    return Pixels(m_surface) + static_cast<std::size_t>(y) * m_width;
+}
+
+const std::uint32_t* TBitmap::ScanLine(int y) const {
+    return const_cast<TBitmap*>(this)->ScanLine(y);
+}
+
+TColor TBitmap::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+        return clNone;
+    }
+    return PixelToColor(ScanLine(y)[x]);
+}
+
+void TBitmap::SetPixel(int x, int y, TColor color) {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+        return;
+    }
+    ScanLine(y)[x] = ColorToPixel(color);
+    cairo_surface_mark_dirty(m_surface);
+    Changed();
+}
+
+void TBitmap::Fill(TColor color) {
+    if (m_surface) {
+        FillPixels(m_surface, ColorToPixel(color), static_cast<std::size_t>(m_width) * m_height);
+        Changed();
+    }
+}
+
+std::uint32_t TBitmap::Argb(int x, int y) const {
+    const std::uint32_t p = ScanLine(y)[x];
+    const std::uint32_t a = p >> 24;
+    if (a == 0 || a == 255) {
+        return a == 0 ? 0 : p;
+    }
+    auto unpremultiply = [a](std::uint32_t c) { return (c * 255 + a / 2) / a; };
+    return (a << 24) | (unpremultiply((p >> 16) & 0xFF) << 16) |
+           (unpremultiply((p >> 8) & 0xFF) << 8) | unpremultiply(p & 0xFF);
+}
+
+void TBitmap::SetTransparent(bool value) {
+    if (value != m_transparent) {
+        m_transparent = value;
+        Changed();
+    }
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode value) {
+    if (value != m_transparentMode) {
+        m_transparentMode = value;
+        Changed();
+    }
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (m_transparentMode == tmFixed && m_transparentColor != clDefault) {
+        return m_transparentColor;
+    }
+    return Empty() ? clNone : Pixel(0, m_height - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor value) {
+    m_transparentMode = value == clDefault ? tmAuto : tmFixed;
+    if (value != m_transparentColor) {
+        m_transparentColor = value;
+        Changed();
+    }
+}
+
+void TBitmap::LoadFromFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw Exception("Cannot open file \"" + path + "\"");
+    }
+    const std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)),
+                                         std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        throw Exception("Cannot read file \"" + path + "\"");
+    }
+    LoadFromBytes(data);
+}
+
+void TBitmap::LoadFromBytes(std::span<const std::uint8_t> data) {
+    TBitmap decoded;
+    PictureDecoder::Decode(data, decoded);
+    Replace(std::exchange(decoded.m_surface, nullptr), decoded.m_width, decoded.m_height);
+    decoded.m_width = decoded.m_height = 0;
+    Changed();
+}
+
+void TBitmap::SaveToPngFile(const std::string& path) const {
+    if (!m_surface) {
+        throw Exception("Cannot save an empty bitmap");
+    }
+    if (cairo_surface_write_to_png(m_surface, path.c_str()) != CAIRO_STATUS_SUCCESS) {
+        throw Exception("Cannot write \"" + path + "\"");
+    }
+}
