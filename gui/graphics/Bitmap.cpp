@@ -1,10 +1,10 @@
 #include "gui/graphics/Bitmap.h"
 
-#include <cstring>
-#include <utility>
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "gui/graphics/Canvas.h"
@@ -45,7 +45,9 @@ void FillPixels(cairo_surface_t* surface, std::uint32_t pixel, std::size_t count
 
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 
 TBitmap::~TBitmap() {
     m_canvas.reset();

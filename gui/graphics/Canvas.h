@@ -84,14 +84,12 @@ public:
     void Rectangle(const TRect& rect) { Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     void FillRect(const TRect& rect);
     void FrameRect(const TRect& rect);
-    void RoundRect(int left, int top, int right, int bottom, int ellipseWidth,
-                   int ellipseHeight);
+    void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
     void Ellipse(int left, int top, int right, int bottom);
     void Ellipse(const TRect& rect) { Ellipse(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     // Counter-clockwise along the ellipse in the box, from the ray through (x3, y3) to the ray
     // through (x4, y4).
     void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
-    void Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
 
     // The top left of the text cell at (x, y); the pen moves to its right end.
     void TextOut(int x, int y, const std::string& text);
@@ -123,6 +121,8 @@ public:
 private:
     cairo_t* Context();
     void Changed();
+    void StrokePolyline(std::span<const TPoint> points);
+    void Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t op);
 
     TBitmap& m_target;
     TPen m_pen;

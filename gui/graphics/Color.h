@@ -27,7 +27,9 @@ constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | index); }
+constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0xFF000000u | index);
+}
 
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
@@ -58,9 +60,15 @@ constexpr TColor clInfoBk = SystemColor(24);
 constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return static_cast<TColor>(r | (g << 8) | (b << 16));
 }
-constexpr std::uint8_t GetRValue(TColor c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t GetGValue(TColor c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t GetBValue(TColor c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+constexpr std::uint8_t GetRValue(TColor c) {
+    return static_cast<std::uint8_t>(c & 0xFF);
+}
+constexpr std::uint8_t GetGValue(TColor c) {
+    return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t GetBValue(TColor c) {
+    return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 
 // The plain colour a colour stands for: system colours looked up in the palette.
 TColor ColorToRGB(TColor color);

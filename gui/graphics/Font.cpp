@@ -40,9 +40,13 @@ void TFont::SetHeight(int value) {
     }
 }
 
-int TFont::Size() const { return -MulDiv(m_height, 72, PixelsPerInch); }
+int TFont::Size() const {
+    return -MulDiv(m_height, 72, PixelsPerInch);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, PixelsPerInch, 72));
+}
 
 void TFont::SetColor(TColor value) {
     if (value != m_color) {

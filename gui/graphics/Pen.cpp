@@ -1,8 +1,8 @@
 #include "gui/graphics/Pen.h"
 
 TPen& TPen::operator=(const TPen& source) {
-    if (this != &source && (m_color != source.m_color || m_style != source.m_style ||
-                            m_width != source.m_width)) {
+    if (this != &source &&
+        (m_color != source.m_color || m_style != source.m_style || m_width != source.m_width)) {
         m_color = source.m_color;
         m_style = source.m_style;
         m_width = source.m_width;

@@ -1,0 +1,142 @@
+#include "gui/graphics/PixelRaster.h"
+
+#include <cairo.h>
+
+#include <array>
+#include <cstdlib>
+#include <span>
+
+#include "gui/graphics/Bitmap.h"
+
+namespace {
+
+constexpr std::array<int, 2> kDash = {18, 6};
+constexpr std::array<int, 2> kDot = {3, 3};
+constexpr std::array<int, 4> kDashDot = {9, 6, 3, 6};
+constexpr std::array<int, 6> kDashDotDot = {9, 3, 3, 3, 3, 3};
+
+// Runs of the dash pattern, alternately painted and gap, starting with a painted run.
+std::span<const int> DashPattern(TPenStyle style) {
+    switch (style) {
+    case psDash:
+        return kDash;
+    case psDot:
+        return kDot;
+    case psDashDot:
+        return kDashDot;
+    case psDashDotDot:
+        return kDashDotDot;
+    default:
+        return {};
+    }
+}
+
+bool InDash(std::span<const int> pattern, int phase) {
+    int total = 0;
+    for (int run : pattern) {
+        total += run;
+    }
+    int position = phase % total;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (position < pattern[i]) {
+            return i % 2 == 0;
+        }
+        position -= pattern[i];
+    }
+    return true;
+}
+
+} // namespace
+
+PixelRaster::PixelRaster(TBitmap& target, const TRect& clip) : m_target(target) {
+    m_clip = clip.Intersect({0, 0, target.Width(), target.Height()});
+    if (!target.Empty()) {
+        m_data = target.ScanLine(0);
+        m_width = target.Width();
+    }
+}
+
+PixelRaster::~PixelRaster() {
+    if (m_target.Surface()) {
+        cairo_surface_mark_dirty(m_target.Surface());
+    }
+}
+
+void PixelRaster::Plot(int x, int y, std::uint32_t pixel) {
+    if (m_clip.Contains({x, y})) {
+        m_data[static_cast<std::size_t>(y) * m_width + x] = pixel;
+    }
+}
+
+void PixelRaster::Invert(int x, int y) {
+    if (m_clip.Contains({x, y})) {
+        std::uint32_t& p = m_data[static_cast<std::size_t>(y) * m_width + x];
+        p = (p & 0xFF000000u) | (~p & 0x00FFFFFFu);
+    }
+}
+
+void PixelRaster::FillSpan(int y, int left, int right, const FillStyle& fill) {
+    if (fill.style == bsClear || y < m_clip.Top || y >= m_clip.Bottom) {
+        return;
+    }
+    left = std::max(left, m_clip.Left);
+    right = std::min(right, m_clip.Right);
+    std::uint32_t* row = m_data + static_cast<std::size_t>(y) * m_width;
+    if (fill.style == bsSolid) {
+        std::fill(row + std::max(left, 0), row + std::max(right, left), fill.pixel);
+        return;
+    }
+    for (int x = left; x < right; ++x) {
+        if (TBrush::HatchCovers(fill.style, x - fill.origin.X, y - fill.origin.Y)) {
+            row[x] = fill.pixel;
+        }
+    }
+}
+
+void PixelRaster::FillRect(const TRect& rect, const FillStyle& fill) {
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        FillSpan(y, rect.Left, rect.Right, fill);
+    }
+}
+
+void PixelRaster::PlotStyled(int x, int y, const LineStyle& line, int& phase) {
+    const std::span<const int> pattern = DashPattern(line.style);
+    if (pattern.empty() || InDash(pattern, phase)) {
+        Plot(x, y, line.pixel);
+    } else if (line.gapPixel != 0) {
+        Plot(x, y, line.gapPixel);
+    }
+    ++phase;
+}
+
+void PixelRaster::Line(TPoint from, TPoint to, const LineStyle& line, int& phase) {
+    const int dx = std::abs(to.X - from.X);
+    const int dy = std::abs(to.Y - from.Y);
+    const int sx = to.X >= from.X ? 1 : -1;
+    const int sy = to.Y >= from.Y ? 1 : -1;
+    int x = from.X;
+    int y = from.Y;
+    if (dx >= dy) {
+        int error = 2 * dy - dx;
+        for (int i = 0; i < dx; ++i) {
+            PlotStyled(x, y, line, phase);
+            if (error > 0) {
+                y += sy;
+                error -= 2 * dx;
+            }
+            error += 2 * dy;
+            x += sx;
+        }
+    } else {
+        int error = 2 * dx - dy;
+        for (int i = 0; i < dy; ++i) {
+            PlotStyled(x, y, line, phase);
+            if (error > 0) {
+                x += sx;
+                error -= 2 * dy;
+            }
+            error += 2 * dx;
+            y += sy;
+        }
+    }
+}
