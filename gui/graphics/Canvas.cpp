@@ -322,7 +322,6 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int ellipseWid
     if (box.IsEmpty() || m_target.Empty()) {
         return;
     }
-    const bool isEllipse = ellipseWidth >= box.Width() && ellipseHeight >= box.Height();
     const ShapeSpans spans = ShapeSpans::RoundRect(box, ellipseWidth, ellipseHeight);
     {
         PixelRaster raster(m_target, ClipRect());
@@ -335,16 +334,24 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int ellipseWid
     }
     if (!ThinPen(m_pen) && m_pen.Style() != psClear) {
         cairo_t* cr = Context();
-        if (isEllipse) {
+        // The pen runs through the centres of the edge pixels.
+        const double rx = std::max(0.5, std::min(ellipseWidth, box.Width()) / 2.0 - 0.5);
+        const double ry = std::max(0.5, std::min(ellipseHeight, box.Height()) / 2.0 - 0.5);
+        const double left = box.Left + 0.5 + rx;
+        const double top = box.Top + 0.5 + ry;
+        const double right = box.Right - 0.5 - rx;
+        const double bottom = box.Bottom - 0.5 - ry;
+        const double pi = std::numbers::pi;
+        const double corners[4][3] = {
+            {right, top, -pi / 2}, {right, bottom, 0}, {left, bottom, pi / 2}, {left, top, pi}};
+        for (const auto& [x, y, from] : corners) {
             cairo_save(cr);
-            cairo_translate(cr, (box.Left + box.Right) / 2.0, (box.Top + box.Bottom) / 2.0);
-            cairo_scale(cr, std::max(0.5, (box.Width() - 1) / 2.0),
-                        std::max(0.5, (box.Height() - 1) / 2.0));
-            cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
+            cairo_translate(cr, x, y);
+            cairo_scale(cr, rx, ry);
+            cairo_arc(cr, 0, 0, 1, from, from + pi / 2);
             cairo_restore(cr);
-        } else {
-            cairo_rectangle(cr, box.Left + 0.5, box.Top + 0.5, box.Width() - 1, box.Height() - 1);
         }
+        cairo_close_path(cr);
         StrokeWide(cr, m_pen);
     }
     Changed();
