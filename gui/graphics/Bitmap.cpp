@@ -1,6 +1,9 @@
 #include "gui/graphics/Bitmap.h"
 
+#include <pixman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -13,6 +16,10 @@
 
 namespace {
 
+const cairo_user_data_key_t kBufferKey{};
+
+// The pixels are allocated here rather than by cairo, which would zero them first: every new
+// bitmap is filled right away.
 cairo_surface_t* NewSurface(int width, int height) {
     if (width < 0 || height < 0 || width > TBitmap::MaxSide || height > TBitmap::MaxSide ||
         static_cast<long long>(width) * height > TBitmap::MaxPixels) {
@@ -22,9 +29,18 @@ cairo_surface_t* NewSurface(int width, int height) {
     if (width == 0 || height == 0) {
         return nullptr;
     }
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+    auto* buffer =
+        static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(width) * height * 4));
+    if (!buffer) {
+        throw Exception("Out of memory for a bitmap");
+    }
+    cairo_surface_t* surface =
+        cairo_image_surface_create_for_data(buffer, CAIRO_FORMAT_ARGB32, width, height, width * 4);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_set_user_data(surface, &kBufferKey, buffer, std::free) !=
+            CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
+        std::free(buffer);
         throw Exception("Out of memory for a bitmap");
     }
     return surface;
@@ -35,9 +51,10 @@ std::uint32_t* Pixels(cairo_surface_t* surface) {
     return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface));
 }
 
-void FillPixels(cairo_surface_t* surface, std::uint32_t pixel, std::size_t count) {
-    std::uint32_t* data = Pixels(surface);
-    std::fill(data, data + count, pixel);
+void FillPixels(cairo_surface_t* surface, std::uint32_t pixel) {
+    const int width = cairo_image_surface_get_width(surface);
+    pixman_fill(Pixels(surface), width, 32, 0, 0, width, cairo_image_surface_get_height(surface),
+                pixel);
     cairo_surface_mark_dirty(surface);
 }
 
@@ -80,7 +97,7 @@ void TBitmap::SetSize(int width, int height) {
     }
     cairo_surface_t* resized = NewSurface(width, height);
     if (resized) {
-        FillPixels(resized, 0xFFFFFFFFu, static_cast<std::size_t>(width) * height);
+        FillPixels(resized, 0xFFFFFFFFu);
         if (m_surface) {
             cairo_t* cr = cairo_create(resized);
             cairo_set_source_surface(cr, m_surface, 0, 0);
@@ -143,7 +160,7 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
 
 void TBitmap::Fill(TColor color) {
     if (m_surface) {
-        FillPixels(m_surface, ColorToPixel(color), static_cast<std::size_t>(m_width) * m_height);
+        FillPixels(m_surface, ColorToPixel(color));
         Changed();
     }
 }

@@ -181,40 +181,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     if (points.size() < 2 || m_target.Empty()) {
         return;
     }
-    if (m_brush.Style() != bsClear) {
-        // Vertices just above and left of the pixel centres fill exactly the pixels the classic
-        // rule fills: top and left edges inside, bottom and right edges outside.
-        constexpr double nudge = 0.5 - 1.0 / 256;
-        cairo_t* cr = Context();
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        for (const TPoint& p : points) {
-            cairo_line_to(cr, p.X + nudge, p.Y + nudge);
-        }
-        cairo_close_path(cr);
-        cairo_path_t* path = cairo_copy_path(cr);
-        cairo_new_path(cr);
-        if (m_brush.Style() == bsSolid) {
-            SetSourceColor(cr, m_brush.Color());
-            cairo_append_path(cr, path);
-            cairo_fill(cr);
-        } else {
-            // Hatched fills go through the span filler so that they line up with the
-            // brush origin the same way as every other hatched shape.
-            cairo_append_path(cr, path);
-            double x1, y1, x2, y2;
-            cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
-            PixelRaster raster(m_target, ClipRect());
-            const PixelRaster::FillStyle fill = FillOf(m_brush, m_brushOrigin);
-            for (int y = static_cast<int>(y1); y < static_cast<int>(std::ceil(y2)); ++y) {
-                for (int x = static_cast<int>(x1); x < static_cast<int>(std::ceil(x2)); ++x) {
-                    if (cairo_in_fill(cr, x + 0.5, y + 0.5)) {
-                        raster.FillSpan(y, x, x + 1, fill);
-                    }
-                }
-            }
-            cairo_new_path(cr);
-        }
-        cairo_path_destroy(path);
+    {
+        PixelRaster raster(m_target, ClipRect());
+        raster.FillPolygon(points, FillOf(m_brush, m_brushOrigin));
     }
     std::vector<TPoint> outline(points.begin(), points.end());
     outline.push_back(points.front());

@@ -1,10 +1,14 @@
 #include "gui/graphics/PixelRaster.h"
 
 #include <cairo.h>
+#include <pixman.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "gui/graphics/Bitmap.h"
 
@@ -94,8 +98,68 @@ void PixelRaster::FillSpan(int y, int left, int right, const FillStyle& fill) {
 }
 
 void PixelRaster::FillRect(const TRect& rect, const FillStyle& fill) {
+    if (fill.style == bsSolid) {
+        const TRect clipped = rect.Intersect(m_clip);
+        if (!clipped.IsEmpty()) {
+            pixman_fill(m_data, m_width, 32, clipped.Left, clipped.Top, clipped.Width(),
+                        clipped.Height(), fill.pixel);
+        }
+        return;
+    }
     for (int y = rect.Top; y < rect.Bottom; ++y) {
         FillSpan(y, rect.Left, rect.Right, fill);
+    }
+}
+
+void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& fill) {
+    struct Edge {
+        int top;
+        int bottom;
+        double x0;
+        double slope;
+        int y0;
+    };
+    constexpr double epsilon = 1.0 / 256;
+    std::vector<Edge> edges;
+    edges.reserve(points.size());
+    int top = m_clip.Bottom;
+    int bottom = m_clip.Top;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const TPoint a = points[i];
+        const TPoint b = points[(i + 1) % points.size()];
+        if (a.Y == b.Y) {
+            continue;
+        }
+        const TPoint& upper = a.Y < b.Y ? a : b;
+        const TPoint& lower = a.Y < b.Y ? b : a;
+        // Rows whose sample line y + epsilon crosses the edge.
+        edges.push_back({upper.Y, lower.Y, static_cast<double>(upper.X),
+                         static_cast<double>(lower.X - upper.X) / (lower.Y - upper.Y), upper.Y});
+        top = std::min(top, upper.Y);
+        bottom = std::max(bottom, lower.Y);
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& l, const Edge& r) { return l.top < r.top; });
+    top = std::max(top, m_clip.Top);
+    bottom = std::min(bottom, m_clip.Bottom);
+    std::vector<const Edge*> active;
+    std::vector<double> crossings;
+    std::size_t next = 0;
+    for (int y = top; y < bottom; ++y) {
+        while (next < edges.size() && edges[next].top <= y) {
+            active.push_back(&edges[next++]);
+        }
+        std::erase_if(active, [y](const Edge* e) { return e->bottom <= y; });
+        crossings.clear();
+        for (const Edge* e : active) {
+            crossings.push_back(e->x0 + (y + epsilon - e->y0) * e->slope);
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const int left = static_cast<int>(std::floor(crossings[i] - epsilon)) + 1;
+            const int right = static_cast<int>(std::floor(crossings[i + 1] - epsilon)) + 1;
+            FillSpan(y, left, right, fill);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "gui/graphics/Brush.h"
 #include "gui/graphics/Geometry.h"
@@ -37,6 +38,11 @@ public:
     // Pixels left .. right - 1 of row y.
     void FillSpan(int y, int left, int right, const FillStyle& fill);
     void FillRect(const TRect& rect, const FillStyle& fill);
+
+    // Even-odd fill of the polygon: a pixel is inside when a point just right of and below its
+    // top-left corner is, so top and left edges belong to the shape and bottom and right
+    // edges do not.
+    void FillPolygon(std::span<const TPoint> points, const FillStyle& fill);
 
     // The line from `from` towards `to`, leaving `to` unpainted. `phase` carries the dash
     // position from one segment to the next of a polyline.
