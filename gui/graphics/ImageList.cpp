@@ -1,0 +1,137 @@
+#include "gui/graphics/ImageList.h"
+
+#include "gui/graphics/Bitmap.h"
+#include "gui/graphics/Canvas.h"
+#include "gui/graphics/Exception.h"
+
+namespace {
+
+constexpr std::uint32_t kRgbBits = 0xFFFFFF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+} // namespace
+
+TImageList::TImageList(int width, int height)
+    : m_content{0, {}, TImageGrid(width, height, GrowBy)} {}
+
+void TImageList::SetSize(int width, int height) {
+    if (width == Width() && height == Height()) {
+        return;
+    }
+    Reset(width, height);
+    Changed();
+}
+
+void TImageList::Reset(int width, int height) {
+    m_content.Grid = TImageGrid(width, height, GrowBy);
+    m_content.Count = 0;
+}
+
+void TImageList::Clear() {
+    Reset(Width(), Height());
+    Changed();
+}
+
+int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
+    return Append(image, [mask](int x, int y) {
+        return mask && x < mask->Width() && y < mask->Height() &&
+               (mask->Argb(x, y) & kRgbBits) == kWhite;
+    });
+}
+
+int TImageList::AddMasked(const TBitmap& image, TColor transparentColor) {
+    const std::uint32_t transparent = ColorToPixel(transparentColor) & kRgbBits;
+    return Append(image, [&image, transparent](int x, int y) {
+        return (image.Argb(x, y) & kRgbBits) == transparent;
+    });
+}
+
+int TImageList::Append(const TBitmap& image, const std::function<bool(int x, int y)>& masked) {
+    if (Width() == 0 || Height() == 0) {
+        throw Exception("Cannot add a picture to an image list of zero size");
+    }
+    TImageGrid& grid = m_content.Grid;
+    if (Count() == Capacity()) {
+        grid.SetCapacity(Capacity() + GrowBy);
+    }
+    const int index = m_content.Count;
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
+            const bool covered = x < image.Width() && y < image.Height();
+            grid.SetColour(index, x, y, covered ? image.Argb(x, y) & kRgbBits : 0);
+            grid.SetMasked(index, x, y, !covered || masked(x, y));
+        }
+    }
+    ++m_content.Count;
+    Changed();
+    return index;
+}
+
+std::uint32_t TImageList::PicturePixel(int index, int x, int y) const {
+    const TImageGrid& grid = m_content.Grid;
+    return grid.Masked(index, x, y) ? 0 : kOpaque | grid.Colour(index, x, y);
+}
+
+bool TImageList::GetBitmap(int index, TBitmap& out) const {
+    if (index < 0 || index >= Count()) {
+        return false;
+    }
+    out.SetSize(Width(), Height());
+    for (int y = 0; y < Height(); ++y) {
+        std::uint32_t* row = out.ScanLine(y);
+        for (int x = 0; x < Width(); ++x) {
+            row[x] = PicturePixel(index, x, y);
+        }
+    }
+    cairo_surface_mark_dirty(out.Surface());
+    out.PixelsChanged();
+    return true;
+}
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+    if (index < 0 || index >= Count()) {
+        return;
+    }
+    if (enabled) {
+        TBitmap picture;
+        GetBitmap(index, picture);
+        canvas.Draw(x, y, picture);
+        return;
+    }
+    TBitmap highlight;
+    TBitmap shadow;
+    GetSilhouette(index, clBtnHighlight, highlight);
+    GetSilhouette(index, clBtnShadow, shadow);
+    canvas.Draw(x + 1, y + 1, highlight);
+    canvas.Draw(x, y, shadow);
+}
+
+// The ink of an embossed picture: its opaque pixels that are not white.
+void TImageList::GetSilhouette(int index, TColor color, TBitmap& out) const {
+    const std::uint32_t ink = ColorToPixel(color);
+    out.SetSize(Width(), Height());
+    for (int y = 0; y < Height(); ++y) {
+        std::uint32_t* row = out.ScanLine(y);
+        for (int x = 0; x < Width(); ++x) {
+            const std::uint32_t pixel = PicturePixel(index, x, y);
+            row[x] = pixel != 0 && (pixel & kRgbBits) != kWhite ? ink : 0;
+        }
+    }
+    cairo_surface_mark_dirty(out.Surface());
+}
+
+void TImageList::ReadFromStream(std::span<const std::uint8_t> data, std::size_t& offset) {
+    m_content = TImageListStream::Read(data, offset);
+    Changed();
+}
+
+void TImageList::WriteToStream(std::vector<std::uint8_t>& out) const {
+    TImageListStream::Write(m_content, out);
+}
+
+std::vector<std::uint8_t> TImageList::WriteToStream() const {
+    std::vector<std::uint8_t> out;
+    WriteToStream(out);
+    return out;
+}
