@@ -367,7 +367,7 @@ void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     const int width = TextWidth(text);
     if (!m_target.Empty()) {
-        if (m_brush.Style() != bsClear) {
+        if (m_brush.Style() == bsSolid) {
             PixelRaster raster(m_target, ClipRect());
             raster.FillRect(Bounds(x, y, width, TextHeight(text)),
                             {ColorToPixel(m_brush.Color()), bsSolid, {}});
@@ -422,7 +422,7 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned format,
             } else if (format & DT_RIGHT) {
                 x = rect.Right - line.width;
             }
-            if (m_brush.Style() != bsClear) {
+            if (m_brush.Style() == bsSolid) {
                 PixelRaster raster(m_target, ClipRect());
                 raster.FillRect(Bounds(x, lineTop, line.width, lineHeight),
                                 {ColorToPixel(m_brush.Color()), bsSolid, {}});
@@ -562,7 +562,7 @@ TColor TCanvas::Pixel(int x, int y) const {
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
     if (ClipRect().Contains({x, y})) {
-        m_target.SetPixel(x, y, color);
+        PixelRaster(m_target, ClipRect()).Plot(x, y, ColorToPixel(color));
         Changed();
     }
 }

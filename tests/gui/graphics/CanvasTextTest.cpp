@@ -144,6 +144,12 @@ TEST(CanvasText, SolidBrushFillsTheTextCell) {
     EXPECT_EQ(p.bitmap.Pixel(10, 5), clYellow);
     EXPECT_EQ(p.bitmap.Pixel(10 + extent.cx - 1, 5 + extent.cy - 1), clYellow);
     EXPECT_EQ(p.bitmap.Pixel(10 + extent.cx, 5), clWhite);
+
+    TextPicture hatched(200, 40);
+    hatched.canvas.Brush().SetStyle(bsCross);
+    hatched.canvas.Brush().SetColor(clYellow);
+    hatched.canvas.TextOut(10, 5, "ВКЛ");
+    EXPECT_EQ(hatched.bitmap.Pixel(10, 5), clWhite);
 }
 
 TEST(CanvasText, SingleLineAlignmentPlacesTheTextInItsRectangle) {
