@@ -9,6 +9,7 @@ class TBitmap;
 class PictureDecoder {
 public:
     // Throws Exception with a clear message when the data is not a readable JPEG, ICO, BMP or
-    // PNG picture; the target is then left as it was.
+    // PNG picture. A codec may fail halfway through the pixels, so callers that must keep their
+    // picture on failure decode into a scratch bitmap (as TBitmap::LoadFromBytes does).
     static void Decode(std::span<const std::uint8_t> data, TBitmap& target);
 };
