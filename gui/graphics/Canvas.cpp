@@ -250,29 +250,20 @@ namespace {
 // along its edge with the pen colour.
 void PaintSpans(PixelRaster& raster, const ShapeSpans& spans, const TPen& pen,
                 const PixelRaster::FillStyle& fill) {
-    const bool outline = pen.Style() != psClear;
-    const std::uint32_t penPixel = ColorToPixel(pen.Color());
-    for (int row = 0; row < spans.Rows(); ++row) {
-        const int y = spans.Top() + row;
-        if (!outline) {
-            raster.FillSpan(y, spans.Left(row), spans.Right(row) + 1, fill);
-            continue;
+    if (pen.Style() == psClear) {
+        for (int row = 0; row < spans.Rows(); ++row) {
+            raster.FillSpan(spans.Top() + row, spans.Left(row), spans.Right(row) + 1, fill);
         }
+        return;
+    }
+    for (int row = 0; row < spans.Rows(); ++row) {
         int first = 0;
         int last = 0;
         spans.Interior(row, first, last);
-        if (first > last) {
-            first = spans.Right(row) + 1;
-            last = spans.Right(row);
-        }
-        raster.FillSpan(y, first, last + 1, fill);
-        for (int x = spans.Left(row); x < first; ++x) {
-            raster.Plot(x, y, penPixel);
-        }
-        for (int x = std::max(last + 1, first); x <= spans.Right(row); ++x) {
-            raster.Plot(x, y, penPixel);
-        }
+        raster.FillSpan(spans.Top() + row, first, last + 1, fill);
     }
+    const std::uint32_t penPixel = ColorToPixel(pen.Color());
+    spans.ForEachEdgePixel([&](int x, int y) { raster.Plot(x, y, penPixel); });
 }
 
 } // namespace
@@ -341,26 +332,11 @@ void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int 
     const ShapeSpans spans = ShapeSpans::Ellipse(box);
     PixelRaster raster(m_target, ClipRect());
     const std::uint32_t pixel = ColorToPixel(m_pen.Color());
-    auto plot = [&](int x, int y) {
+    spans.ForEachEdgePixel([&](int x, int y) {
         if (Turn(ScreenAngle(cx, cy, x + 0.5, y + 0.5) - start) <= sweep) {
             raster.Plot(x, y, pixel);
         }
-    };
-    for (int row = 0; row < spans.Rows(); ++row) {
-        int first = 0;
-        int last = 0;
-        spans.Interior(row, first, last);
-        if (first > last) {
-            first = spans.Right(row) + 1;
-            last = spans.Right(row);
-        }
-        for (int x = spans.Left(row); x < first; ++x) {
-            plot(x, spans.Top() + row);
-        }
-        for (int x = std::max(last + 1, first); x <= spans.Right(row); ++x) {
-            plot(x, spans.Top() + row);
-        }
-    }
+    });
     Changed();
 }
 

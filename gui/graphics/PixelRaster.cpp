@@ -174,33 +174,26 @@ void PixelRaster::PlotStyled(int x, int y, const LineStyle& line, int& phase) {
 }
 
 void PixelRaster::Line(TPoint from, TPoint to, const LineStyle& line, int& phase) {
-    const int dx = std::abs(to.X - from.X);
-    const int dy = std::abs(to.Y - from.Y);
-    const int sx = to.X >= from.X ? 1 : -1;
-    const int sy = to.Y >= from.Y ? 1 : -1;
     int x = from.X;
     int y = from.Y;
-    if (dx >= dy) {
-        int error = 2 * dy - dx;
-        for (int i = 0; i < dx; ++i) {
-            PlotStyled(x, y, line, phase);
-            if (error > 0) {
-                y += sy;
-                error -= 2 * dx;
-            }
-            error += 2 * dy;
-            x += sx;
+    const int dx = std::abs(to.X - from.X);
+    const int dy = std::abs(to.Y - from.Y);
+    const bool xMajor = dx >= dy;
+    // Steps along the longer axis; the other coordinate follows the error term.
+    int& along = xMajor ? x : y;
+    int& across = xMajor ? y : x;
+    const int alongStep = (xMajor ? to.X >= from.X : to.Y >= from.Y) ? 1 : -1;
+    const int acrossStep = (xMajor ? to.Y >= from.Y : to.X >= from.X) ? 1 : -1;
+    const int major = std::max(dx, dy);
+    const int minor = std::min(dx, dy);
+    int error = 2 * minor - major;
+    for (int i = 0; i < major; ++i) {
+        PlotStyled(x, y, line, phase);
+        if (error > 0) {
+            across += acrossStep;
+            error -= 2 * major;
         }
-    } else {
-        int error = 2 * dx - dy;
-        for (int i = 0; i < dy; ++i) {
-            PlotStyled(x, y, line, phase);
-            if (error > 0) {
-                x += sx;
-                error -= 2 * dy;
-            }
-            error += 2 * dx;
-            y += sy;
-        }
+        error += 2 * minor;
+        along += alongStep;
     }
 }

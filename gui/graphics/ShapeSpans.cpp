@@ -56,11 +56,15 @@ bool ShapeSpans::Contains(int x, int y) const {
 }
 
 void ShapeSpans::Interior(int row, int& first, int& last) const {
+    first = m_right[row] + 1;
+    last = m_right[row];
     if (row == 0 || row == Rows() - 1) {
-        first = 1;
-        last = 0;
         return;
     }
-    first = std::max({m_left[row] + 1, m_left[row - 1], m_left[row + 1]});
-    last = std::min({m_right[row] - 1, m_right[row - 1], m_right[row + 1]});
+    const int innerFirst = std::max({m_left[row] + 1, m_left[row - 1], m_left[row + 1]});
+    const int innerLast = std::min({m_right[row] - 1, m_right[row - 1], m_right[row + 1]});
+    if (innerFirst <= innerLast) {
+        first = innerFirst;
+        last = innerLast;
+    }
 }

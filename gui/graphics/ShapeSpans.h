@@ -19,8 +19,23 @@ public:
     bool Contains(int x, int y) const;
 
     // The inside pixels of row i that do not touch the outside on any of their four sides:
-    // [first, last], empty when first > last.
+    // [first, last]. When there are none, first is Right(row) + 1 and last is Right(row), so
+    // that the edge pixels are always [Left, first) and (last, Right].
     void Interior(int row, int& first, int& last) const;
+
+    template <typename Plot> void ForEachEdgePixel(Plot plot) const {
+        for (int row = 0; row < Rows(); ++row) {
+            int first = 0;
+            int last = 0;
+            Interior(row, first, last);
+            for (int x = Left(row); x < first; ++x) {
+                plot(x, m_top + row);
+            }
+            for (int x = last + 1; x <= Right(row); ++x) {
+                plot(x, m_top + row);
+            }
+        }
+    }
 
 private:
     int m_top = 0;

@@ -6,6 +6,7 @@
 
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
+#include "support/PixelProbe.h"
 
 namespace {
 
@@ -31,29 +32,8 @@ struct Picture {
         return pixels;
     }
 
-    // Bounding box of every pixel that is no longer white.
-    TRect Ink() const {
-        TRect box{bitmap.Width(), bitmap.Height(), -1, -1};
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                if (At(x, y) != clWhite) {
-                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
-                           std::max(box.Bottom, y + 1)};
-                }
-            }
-        }
-        return box;
-    }
-
-    int Count(TColor color) const {
-        int count = 0;
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                count += At(x, y) == color ? 1 : 0;
-            }
-        }
-        return count;
-    }
+    TRect Ink() const { return InkBounds(bitmap); }
+    int Count(TColor color) const { return CountPixels(bitmap, color); }
 };
 
 } // namespace

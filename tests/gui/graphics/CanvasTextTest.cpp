@@ -5,6 +5,7 @@
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
 #include "gui/graphics/TextRenderer.h"
+#include "support/PixelProbe.h"
 
 namespace {
 
@@ -20,18 +21,7 @@ struct TextPicture {
         canvas.Font().SetColor(clBlack);
     }
 
-    TRect Ink() const {
-        TRect box{bitmap.Width(), bitmap.Height(), -1, -1};
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                if (bitmap.Pixel(x, y) != clWhite) {
-                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
-                           std::max(box.Bottom, y + 1)};
-                }
-            }
-        }
-        return box;
-    }
+    TRect Ink() const { return InkBounds(bitmap); }
 
     TRect Measure(const std::string& text, TRect rect, unsigned format) {
         canvas.DrawText(text, rect, format | DT_CALCRECT);
