@@ -20,7 +20,7 @@ void TImageList::SetSize(int width, int height) {
         return;
     }
     Reset(width, height);
-    Changed();
+    Modified();
 }
 
 void TImageList::Reset(int width, int height) {
@@ -30,7 +30,7 @@ void TImageList::Reset(int width, int height) {
 
 void TImageList::Clear() {
     Reset(Width(), Height());
-    Changed();
+    Modified();
 }
 
 int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
@@ -64,7 +64,7 @@ int TImageList::Append(const TBitmap& image, const std::function<bool(int x, int
         }
     }
     ++m_content.Count;
-    Changed();
+    Modified();
     return index;
 }
 
@@ -73,19 +73,35 @@ std::uint32_t TImageList::PicturePixel(int index, int x, int y) const {
     return grid.Masked(index, x, y) ? 0 : kOpaque | grid.Colour(index, x, y);
 }
 
+void TImageList::Modified() {
+    m_pictures.clear();
+    Changed();
+}
+
+// Pictures are converted once and kept: displays draw the same few pictures on every frame.
+const TBitmap& TImageList::Picture(int index) const {
+    if (m_pictures.size() < static_cast<std::size_t>(Count())) {
+        m_pictures.resize(static_cast<std::size_t>(Count()));
+    }
+    std::unique_ptr<TBitmap>& picture = m_pictures[static_cast<std::size_t>(index)];
+    if (!picture) {
+        picture = std::make_unique<TBitmap>(Width(), Height());
+        for (int y = 0; y < Height(); ++y) {
+            std::uint32_t* row = picture->ScanLine(y);
+            for (int x = 0; x < Width(); ++x) {
+                row[x] = PicturePixel(index, x, y);
+            }
+        }
+        cairo_surface_mark_dirty(picture->Surface());
+    }
+    return *picture;
+}
+
 bool TImageList::GetBitmap(int index, TBitmap& out) const {
     if (index < 0 || index >= Count()) {
         return false;
     }
-    out.SetSize(Width(), Height());
-    for (int y = 0; y < Height(); ++y) {
-        std::uint32_t* row = out.ScanLine(y);
-        for (int x = 0; x < Width(); ++x) {
-            row[x] = PicturePixel(index, x, y);
-        }
-    }
-    cairo_surface_mark_dirty(out.Surface());
-    out.PixelsChanged();
+    out = Picture(index);
     return true;
 }
 
@@ -94,9 +110,7 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
         return;
     }
     if (enabled) {
-        TBitmap picture;
-        GetBitmap(index, picture);
-        canvas.Draw(x, y, picture);
+        canvas.Draw(x, y, Picture(index));
         return;
     }
     TBitmap highlight;
@@ -123,7 +137,7 @@ void TImageList::GetSilhouette(int index, TColor color, TBitmap& out) const {
 
 void TImageList::ReadFromStream(std::span<const std::uint8_t> data, std::size_t& offset) {
     m_content = TImageListStream::Read(data, offset);
-    Changed();
+    Modified();
 }
 
 void TImageList::WriteToStream(std::vector<std::uint8_t>& out) const {

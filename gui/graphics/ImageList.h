@@ -3,14 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
+#include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Color.h"
 #include "gui/graphics/GraphicsObject.h"
 #include "gui/graphics/ImageListStream.h"
 
-class TBitmap;
 class TCanvas;
 
 // Equally sized pictures with one-bit masks, drawn by index. An empty list has room for four
@@ -57,10 +58,13 @@ private:
     static constexpr int GrowBy = 4;
 
     int Append(const TBitmap& image, const std::function<bool(int x, int y)>& masked);
+    void Modified();
+    const TBitmap& Picture(int index) const;
     void Reset(int width, int height);
     // Premultiplied pixels of one picture: 0 where masked.
     std::uint32_t PicturePixel(int index, int x, int y) const;
     void GetSilhouette(int index, TColor color, TBitmap& out) const;
 
     TImageListStream::TContent m_content;
+    mutable std::vector<std::unique_ptr<TBitmap>> m_pictures;
 };
