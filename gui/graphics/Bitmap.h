@@ -64,8 +64,6 @@ public:
     std::uint32_t Argb(int x, int y) const;
 
     cairo_surface_t* Surface() const { return m_surface; }
-    // Call after writing pixels through ScanLine so that change listeners hear of it.
-    void PixelsChanged() { Changed(); }
 
 private:
     void Replace(cairo_surface_t* surface, int width, int height);

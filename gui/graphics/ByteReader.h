@@ -12,7 +12,6 @@ public:
 
     std::size_t Position() const { return m_position; }
     std::size_t Remaining() const { return m_data.size() - m_position; }
-    bool AtEnd() const { return m_position == m_data.size(); }
 
     void Seek(std::size_t position);
     void Skip(std::size_t count);

@@ -143,7 +143,8 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    Polyline(std::vector<TPoint>{m_penPos, {x, y}});
+    const TPoint line[] = {m_penPos, {x, y}};
+    Polyline(line);
     m_penPos = {x, y};
 }
 
@@ -235,11 +236,11 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
         PixelRaster raster(m_target, ClipRect());
         raster.FillRect(box.Inflate(-1, -1), FillOf(m_brush, m_brushOrigin));
     }
-    const std::vector<TPoint> outline = {{box.Left, box.Top},
-                                         {box.Right - 1, box.Top},
-                                         {box.Right - 1, box.Bottom - 1},
-                                         {box.Left, box.Bottom - 1},
-                                         {box.Left, box.Top}};
+    const TPoint outline[] = {{box.Left, box.Top},
+                              {box.Right - 1, box.Top},
+                              {box.Right - 1, box.Bottom - 1},
+                              {box.Left, box.Bottom - 1},
+                              {box.Left, box.Top}};
     StrokePolyline(outline);
     Changed();
 }
@@ -343,15 +344,18 @@ void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     const int width = TextWidth(text);
     if (!m_target.Empty()) {
-        if (m_brush.Style() == bsSolid) {
-            PixelRaster raster(m_target, ClipRect());
-            raster.FillRect(Bounds(x, y, width, TextHeight(text)),
-                            {ColorToPixel(m_brush.Color()), bsSolid, {}});
-        }
+        FillTextCell(Bounds(x, y, width, TextHeight(text)));
         TextRenderer::Instance().Draw(Context(), m_font, x, y, text);
         Changed();
     }
     m_penPos = {x + width, y};
+}
+
+// Only a solid brush paints the cell behind text; any other brush leaves it see-through.
+void TCanvas::FillTextCell(const TRect& cell) {
+    if (m_brush.Style() == bsSolid) {
+        PixelRaster(m_target, ClipRect()).FillRect(cell, FillOf(m_brush, m_brushOrigin));
+    }
 }
 
 int TCanvas::TextWidth(const std::string& text) const {
@@ -398,11 +402,7 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned format,
             } else if (format & DT_RIGHT) {
                 x = rect.Right - line.width;
             }
-            if (m_brush.Style() == bsSolid) {
-                PixelRaster raster(m_target, ClipRect());
-                raster.FillRect(Bounds(x, lineTop, line.width, lineHeight),
-                                {ColorToPixel(m_brush.Color()), bsSolid, {}});
-            }
+            FillTextCell(Bounds(x, lineTop, line.width, lineHeight));
             layout.DrawLine(Context(), line, x, lineTop);
             lineTop += lineHeight;
         }

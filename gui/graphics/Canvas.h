@@ -63,7 +63,6 @@ public:
     TBrush& Brush() { return m_brush; }
     TFont& Font() { return m_font; }
     const TFont& Font() const { return m_font; }
-    TBitmap& Target() { return m_target; }
 
     TPoint PenPos() const { return m_penPos; }
     void SetPenPos(TPoint value) { m_penPos = value; }
@@ -122,6 +121,7 @@ private:
     cairo_t* Context();
     void Changed();
     void StrokePolyline(std::span<const TPoint> points);
+    void FillTextCell(const TRect& cell);
     void Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t op);
 
     TBitmap& m_target;

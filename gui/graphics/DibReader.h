@@ -21,8 +21,6 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    int BitCount() const { return m_bitCount; }
-    bool TopDown() const { return m_topDown; }
     // Header, masks and palette together: where the pixels of an icon begin.
     std::size_t HeaderBytes() const { return m_headerBytes; }
     // One uncompressed row, padded to 32 bits.

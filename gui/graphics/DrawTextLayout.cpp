@@ -216,6 +216,10 @@ bool DrawTextLayout::PathEllipsis(Line& line) {
     return false;
 }
 
+int DrawTextLayout::NextTabStop(int x) const {
+    return (x / m_tabWidth + 1) * m_tabWidth;
+}
+
 int DrawTextLayout::Measure(const Line& line) const {
     TextRenderer& renderer = TextRenderer::Instance();
     int x = 0;
@@ -223,7 +227,7 @@ int DrawTextLayout::Measure(const Line& line) const {
     for (std::size_t tab = line.text.find('\t'); tab != std::string::npos;
          tab = line.text.find('\t', start)) {
         x += renderer.Width(m_font, std::string_view(line.text).substr(start, tab - start));
-        x = (x / m_tabWidth + 1) * m_tabWidth;
+        x = NextTabStop(x);
         start = tab + 1;
     }
     return x + renderer.Width(m_font, std::string_view(line.text).substr(start));
@@ -242,7 +246,7 @@ void DrawTextLayout::DrawLine(cairo_t* cr, const Line& line, int x, int y) const
             return;
         }
         offset += renderer.Width(m_font, segment.text);
-        offset = (offset / m_tabWidth + 1) * m_tabWidth;
+        offset = NextTabStop(offset);
         start = tab + 1;
     }
 }

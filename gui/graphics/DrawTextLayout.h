@@ -39,6 +39,7 @@ private:
     bool WordEllipsis(Line& line);
     bool PathEllipsis(Line& line);
     int Measure(const Line& line) const;
+    int NextTabStop(int x) const;
     Line Finished(Line line);
 
     const TFont& m_font;

@@ -40,7 +40,6 @@ struct TRect {
         return {std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right),
                 std::min(Bottom, o.Bottom)};
     }
-    TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
     TRect Inflate(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
 
     friend bool operator==(const TRect&, const TRect&) = default;

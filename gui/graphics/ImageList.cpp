@@ -125,11 +125,12 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
 void TImageList::GetSilhouette(int index, TColor color, TBitmap& out) const {
     const std::uint32_t ink = ColorToPixel(color);
     out.SetSize(Width(), Height());
+    const TBitmap& picture = Picture(index);
     for (int y = 0; y < Height(); ++y) {
+        const std::uint32_t* source = picture.ScanLine(y);
         std::uint32_t* row = out.ScanLine(y);
         for (int x = 0; x < Width(); ++x) {
-            const std::uint32_t pixel = PicturePixel(index, x, y);
-            row[x] = pixel != 0 && (pixel & kRgbBits) != kWhite ? ink : 0;
+            row[x] = source[x] != 0 && (source[x] & kRgbBits) != kWhite ? ink : 0;
         }
     }
     cairo_surface_mark_dirty(out.Surface());

@@ -50,11 +50,6 @@ ShapeSpans ShapeSpans::RoundRect(const TRect& box, int ellipseWidth, int ellipse
     return spans;
 }
 
-bool ShapeSpans::Contains(int x, int y) const {
-    const int row = y - m_top;
-    return row >= 0 && row < Rows() && x >= m_left[row] && x <= m_right[row];
-}
-
 void ShapeSpans::Interior(int row, int& first, int& last) const {
     first = m_right[row] + 1;
     last = m_right[row];

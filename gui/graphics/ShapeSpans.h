@@ -16,7 +16,6 @@ public:
     int Rows() const { return static_cast<int>(m_left.size()); }
     int Left(int row) const { return m_left[row]; }
     int Right(int row) const { return m_right[row]; }
-    bool Contains(int x, int y) const;
 
     // The inside pixels of row i that do not touch the outside on any of their four sides:
     // [first, last]. When there are none, first is Right(row) + 1 and last is Right(row), so

@@ -158,7 +158,7 @@ TextRenderer::LayoutEntry& TextRenderer::Layout(const TFont& font, std::string_v
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     entry.width = logical.width;
-    entry.baseline = PANGO_PIXELS(pango_layout_get_baseline(layout));
+    entry.top = Font(font).metrics.ascent - PANGO_PIXELS(pango_layout_get_baseline(layout));
     return m_layouts.emplace(key, entry).first->second;
 }
 
@@ -176,7 +176,7 @@ void TextRenderer::Draw(cairo_t* cr, const TFont& font, int x, int y, std::strin
     cairo_save(cr);
     cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0,
                          GetBValue(color) / 255.0);
-    cairo_move_to(cr, x, y + FontMetrics(font).ascent - entry.baseline);
+    cairo_move_to(cr, x, y + entry.top);
     pango_cairo_show_layout(cr, entry.layout);
     cairo_restore(cr);
 }

@@ -50,7 +50,8 @@ private:
     struct LayoutEntry {
         PangoLayout* layout = nullptr;
         int width = 0;
-        int baseline = 0;
+        // From the top of the font's cell to the top of the layout, so baselines line up.
+        int top = 0;
     };
 
     TextRenderer();
