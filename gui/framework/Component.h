@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gui/graphics/Object.h"
+
+// Owns the components created with it as owner and frees them when it is freed, newest first.
+class TComponent : public TObject {
+public:
+    explicit TComponent(TComponent* owner);
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+    ~TComponent() override;
+
+    const std::string& Name() const { return m_name; }
+    void SetName(const std::string& value) { m_name = value; }
+    int Tag() const { return m_tag; }
+    void SetTag(int value) { m_tag = value; }
+
+    TComponent* Owner() const { return m_owner; }
+    int ComponentCount() const { return static_cast<int>(m_components.size()); }
+    TComponent* Components(int index) const { return m_components.at(index); }
+    // The owned component with this name, or null.
+    TComponent* FindComponent(const std::string& name) const;
+
+protected:
+    // Frees the owned components now. Containers call it first in their destructor, while
+    // the children can still reach a whole parent.
+    void DestroyComponents();
+
+private:
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+
+    std::string m_name;
+    int m_tag = 0;
+    TComponent* m_owner = nullptr;
+    std::vector<TComponent*> m_components;
+};

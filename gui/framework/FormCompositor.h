@@ -1,0 +1,44 @@
+#pragma once
+
+#include <vector>
+
+#include "gui/graphics/Bitmap.h"
+#include "gui/graphics/Geometry.h"
+
+class TForm;
+class TWinControl;
+
+// Keeps a form's back buffer: gathers the areas to redraw, repaints the windowed controls that
+// asked for it and composes the dirty areas from the form's colour, its graphic controls in
+// creation order and its windowed controls' last paints in stacking order.
+class TFormCompositor {
+public:
+    // Beyond this many separate areas they are merged into one.
+    static constexpr std::size_t MaxAreas = 16;
+
+    explicit TFormCompositor(TForm& form);
+
+    void Invalidate(const TRect& area);
+    void InvalidateAll();
+    bool Dirty() const { return !m_dirty.empty() || m_paintPending; }
+    void ControlNeedsPaint() { m_paintPending = true; }
+
+    // Repaints what asked for it and composes the dirty areas; returns the areas that changed.
+    std::vector<TRect> Compose();
+    const TBitmap& BackBuffer() const { return m_backBuffer; }
+
+    void ComposeBeneath(const TWinControl& control, TBitmap& target);
+    bool PointVisible(const TWinControl& control, TPoint point) const;
+
+private:
+    void ResizeBackBuffer();
+    void PaintWindows();
+    void ComposeArea(const TRect& area, const TWinControl* stopAt);
+    static void MergeInto(std::vector<TRect>& areas, const TRect& area);
+
+    TForm& m_form;
+    TBitmap m_backBuffer;
+    std::vector<TRect> m_dirty;
+    std::vector<TRect>* m_target = &m_dirty;
+    bool m_paintPending = false;
+};

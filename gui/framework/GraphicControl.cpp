@@ -1,0 +1,3 @@
+#include "gui/framework/GraphicControl.h"
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}

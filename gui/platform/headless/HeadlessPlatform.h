@@ -1,0 +1,84 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gui/framework/Platform.h"
+
+class TBitmap;
+
+// A desktop without a display, for tests and tools: a virtual clock that moves only when told,
+// synthetic input at desktop coordinates through the same routing as real input, and the
+// composed picture of any form. Error boxes and shell requests are recorded instead of shown.
+class THeadlessPlatform : public TPlatform {
+public:
+    // Midnight of 1 January 2026, as a date and time.
+    static constexpr TDateTime StartDate = 46023.0;
+
+    explicit THeadlessPlatform(TSize desktop = {1024, 768});
+
+    std::int64_t TickCount() override { return m_now; }
+    TDateTime Now() override;
+    TRect DesktopBounds() override { return {0, 0, m_desktop.cx, m_desktop.cy}; }
+
+    void FormShown(TForm&) override {}
+    void FormHidden(TForm&) override {}
+    void FormRaised(TForm&) override {}
+    void FormChanged(TForm&) override {}
+    void FormDestroyed(TForm&) override {}
+    void Present(TForm& form, const TRect& area) override;
+
+    void SetCursor(TCursor cursor) override { m_cursor = cursor; }
+    void ShowErrorMessage(const std::string& title, const std::string& text) override;
+    void ShellOpen(const std::string& file) override { m_opened.push_back(file); }
+    // Moves the clock to the deadline; with no deadline nothing can ever happen, so the loop
+    // is told to end.
+    void WaitAndDispatch(std::optional<std::int64_t> deadline) override;
+
+    // Moves the clock forward, firing every due timer at its own time in time order, then
+    // paints what became dirty.
+    void AdvanceBy(std::int64_t ms);
+
+    void MouseDown(TPoint screen, TMouseButton button = mbLeft, TShiftState shift = 0);
+    void MouseUp(TPoint screen, TMouseButton button = mbLeft, TShiftState shift = 0);
+    void MouseMove(TPoint screen, TShiftState shift = 0);
+    void MouseWheel(TPoint screen, int wheelDelta, TShiftState shift = 0);
+    void Click(TPoint screen, TShiftState shift = 0);
+    void DoubleClick(TPoint screen);
+    void KeyDown(TKey key, TShiftState shift = 0);
+    void KeyUp(TKey key, TShiftState shift = 0);
+    void KeyPress(char32_t key);
+    // Down, the character it types (if any), up.
+    void PressKey(TKey key, TShiftState shift = 0, char32_t character = 0);
+
+    // The form's client area as composed now, dirty parts redrawn first.
+    const TBitmap& Render(TForm& form);
+    void SaveFormPng(TForm& form, const std::string& path);
+    // Where a client point of the form lies on the desktop.
+    static TPoint ClientToScreen(const TForm& form, TPoint client);
+
+    struct Message {
+        std::string title;
+        std::string text;
+    };
+    const std::vector<Message>& ErrorMessages() const { return m_messages; }
+    const std::vector<std::string>& OpenedFiles() const { return m_opened; }
+    TCursor Cursor() const { return m_cursor; }
+    int PresentCount() const { return m_presents; }
+    // The areas presented since the last call.
+    std::vector<TRect> TakePresented();
+    bool IdleForever() const { return m_idleForever; }
+
+private:
+    TForm* FormFor(TPoint screen, TPoint& client) const;
+    void Settle();
+
+    TSize m_desktop;
+    std::int64_t m_now = 0;
+    TCursor m_cursor = crDefault;
+    std::vector<Message> m_messages;
+    std::vector<std::string> m_opened;
+    std::vector<TRect> m_presented;
+    int m_presents = 0;
+    bool m_idleForever = false;
+};
