@@ -101,10 +101,9 @@ void TInputRouter::MouseLeft() {
 }
 
 void TInputRouter::KeyDown(TKey key, TShiftState shift) {
-    TForm* form = m_application.ActiveForm();
-    if (!form || !AcceptsInput(*form))
+    TWinControl* target = KeyTarget();
+    if (!target)
         return;
-    TWinControl* target = m_focused ? m_focused : form;
     if (IsSpecialKey(key) && !target->WantSpecialKey(key) && Navigate(key, shift))
         return;
     Guarded([&] { target->KeyDown(key, shift); });
@@ -113,18 +112,16 @@ void TInputRouter::KeyDown(TKey key, TShiftState shift) {
 }
 
 void TInputRouter::KeyUp(TKey key, TShiftState shift) {
-    TForm* form = m_application.ActiveForm();
-    if (!form || !AcceptsInput(*form))
+    TWinControl* target = KeyTarget();
+    if (!target)
         return;
-    TWinControl* target = m_focused ? m_focused : form;
     Guarded([&] { target->KeyUp(key, shift); });
 }
 
 void TInputRouter::KeyPress(char32_t key) {
-    TForm* form = m_application.ActiveForm();
-    if (!form || !AcceptsInput(*form))
+    TWinControl* target = KeyTarget();
+    if (!target)
         return;
-    TWinControl* target = m_focused ? m_focused : form;
     Guarded([&] { target->KeyPress(key); });
 }
 
@@ -179,6 +176,13 @@ void TInputRouter::FormActivated(TForm& form) {
         form.SetActiveControl(form.FindNextControl(nullptr, true, true));
     TWinControl* control = form.ActiveControl();
     SetFocus(control && control->CanFocus() ? control : nullptr);
+}
+
+TWinControl* TInputRouter::KeyTarget() const {
+    TForm* form = m_application.ActiveForm();
+    if (!form || !AcceptsInput(*form))
+        return nullptr;
+    return m_focused ? m_focused : form;
 }
 
 TControl* TInputRouter::Target(TForm& form, TPoint point) const {

@@ -44,6 +44,8 @@ public:
 
 private:
     TControl* Target(TForm& form, TPoint point) const;
+    // The focused control of the front form, or that form; null when it takes no input.
+    TWinControl* KeyTarget() const;
     bool AcceptsInput(const TForm& form) const;
     void UpdateHover(TControl* control);
     bool IsDoubleClick(TControl* target, TPoint point, TMouseButton button) const;

@@ -64,34 +64,38 @@ void THeadlessPlatform::Settle() {
     Application->PaintDirtyForms();
 }
 
-void THeadlessPlatform::MouseDown(TPoint screen, TMouseButton button, TShiftState shift) {
+void THeadlessPlatform::Deliver(TPoint screen, const MouseDelivery& delivery) {
     TPoint client;
     if (TForm* form = FormFor(screen, client))
-        Application->Input().MouseDown(*form, client, button, shift);
+        delivery(Application->Input(), *form, client);
     Settle();
 }
 
+void THeadlessPlatform::MouseDown(TPoint screen, TMouseButton button, TShiftState shift) {
+    Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint client) {
+        input.MouseDown(form, client, button, shift);
+    });
+}
+
 void THeadlessPlatform::MouseUp(TPoint screen, TMouseButton button, TShiftState shift) {
-    TPoint client;
-    if (TForm* form = FormFor(screen, client))
-        Application->Input().MouseUp(*form, client, button, shift);
-    Settle();
+    Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint client) {
+        input.MouseUp(form, client, button, shift);
+    });
 }
 
 void THeadlessPlatform::MouseMove(TPoint screen, TShiftState shift) {
     TPoint client;
-    if (TForm* form = FormFor(screen, client))
-        Application->Input().MouseMove(*form, client, shift);
-    else
+    if (!FormFor(screen, client))
         Application->Input().MouseLeft();
-    Settle();
+    Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint point) {
+        input.MouseMove(form, point, shift);
+    });
 }
 
 void THeadlessPlatform::MouseWheel(TPoint screen, int wheelDelta, TShiftState shift) {
-    TPoint client;
-    if (TForm* form = FormFor(screen, client))
-        Application->Input().MouseWheel(*form, client, wheelDelta, shift);
-    Settle();
+    Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint client) {
+        input.MouseWheel(form, client, wheelDelta, shift);
+    });
 }
 
 void THeadlessPlatform::Click(TPoint screen, TShiftState shift) {

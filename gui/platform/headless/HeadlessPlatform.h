@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "gui/framework/Platform.h"
 
 class TBitmap;
+class TInputRouter;
 
 // A desktop without a display, for tests and tools: a virtual clock that moves only when told,
 // synthetic input at desktop coordinates through the same routing as real input, and the
@@ -70,7 +72,10 @@ public:
     bool IdleForever() const { return m_idleForever; }
 
 private:
+    using MouseDelivery = std::function<void(TInputRouter&, TForm&, TPoint client)>;
+
     TForm* FormFor(TPoint screen, TPoint& client) const;
+    void Deliver(TPoint screen, const MouseDelivery& delivery);
     void Settle();
 
     TSize m_desktop;

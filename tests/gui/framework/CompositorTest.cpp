@@ -1,35 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "FrameworkFixture.h"
-#include "TestControls.h"
+#include "StackedFormFixture.h"
 #include "gui/framework/FormCompositor.h"
 
 namespace {
 
-class CompositorTest : public FrameworkFixture {
-protected:
-    CompositorTest() {
-        form = App().CreateForm<TForm>();
-        form->SetBounds(0, 0, 400, 300);
-        form->SetColor(clWhite);
-        picture = new TFilledPicture(form, Bounds(10, 10, 100, 100), clRed);
-        lower = new TFilledWindow(form, Bounds(50, 50, 100, 100), clGreen);
-        upper = new TFilledWindow(form, Bounds(100, 100, 100, 100), clBlue);
-        // Created last, yet a graphic control stays beneath every window.
-        late = new TFilledPicture(form, Bounds(180, 180, 60, 60), clYellow);
-        form->Show();
-        Platform().AdvanceBy(20);
-        Platform().TakePresented();
-    }
-
-    TColor At(int x, int y) { return Platform().Render(*form).Pixel(x, y); }
-
-    TForm* form = nullptr;
-    TFilledPicture* picture = nullptr;
-    TFilledPicture* late = nullptr;
-    TFilledWindow* lower = nullptr;
-    TFilledWindow* upper = nullptr;
-};
+using CompositorTest = StackedFormFixture;
 
 TEST_F(CompositorTest, GraphicControlsLieBeneathWindowsWhichStackInCreationOrder) {
     EXPECT_EQ(At(20, 20), clRed);

@@ -1,34 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "FrameworkFixture.h"
-#include "TestControls.h"
+#include "StackedFormFixture.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
 
-// A 400 x 300 white form at the desktop's corner: a red picture, and two windows stacked so
-// that the later one covers part of the earlier one, which covers part of the picture.
-class InputRouterTest : public FrameworkFixture {
-protected:
-    InputRouterTest() {
-        form = App().CreateForm<TForm>();
-        form->SetBounds(0, 0, 400, 300);
-        form->SetColor(clWhite);
-        picture = new TFilledPicture(form, Bounds(10, 10, 100, 100), clRed);
-        lower = new TFilledWindow(form, Bounds(50, 50, 100, 100), clGreen);
-        upper = new TFilledWindow(form, Bounds(100, 100, 100, 100), clBlue);
-        form->OnClick = [this](TObject*) { ++formClicks; };
-        form->Show();
-        lower->Log().clear();
-    }
-
-    TForm* form = nullptr;
-    TFilledPicture* picture = nullptr;
-    TFilledWindow* lower = nullptr;
-    TFilledWindow* upper = nullptr;
-    int formClicks = 0;
-};
+using InputRouterTest = StackedFormFixture;
 
 TEST_F(InputRouterTest, ThePressGoesToTheTopMostControlUnderThePointer) {
     Platform().Click({120, 120});
