@@ -1,0 +1,173 @@
+#include "gui/controls/Image.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+
+#include "gui/graphics/Canvas.h"
+
+namespace {
+
+// The decoder does not say what it read, and only bitmaps take a transparent colour.
+bool StartsLikeBitmap(const std::string& path) {
+    char signature[2] = {};
+    std::ifstream file(path, std::ios::binary);
+    file.read(signature, sizeof signature);
+    return file.gcount() == 2 && signature[0] == 'B' && signature[1] == 'M';
+}
+
+void MarkDirty(TBitmap& bitmap) {
+    cairo_surface_mark_dirty(bitmap.Surface());
+}
+
+void ClearToTransparent(TBitmap& bitmap) {
+    if (bitmap.Empty())
+        return;
+    std::fill_n(bitmap.ScanLine(0), static_cast<std::size_t>(bitmap.Width()) * bitmap.Height(), 0u);
+    MarkDirty(bitmap);
+}
+
+void KeyOut(TBitmap& bitmap, TColor key) {
+    const std::uint32_t rgb = ColorToPixel(key) & 0xFFFFFFu;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint32_t* row = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            if (row[x] >> 24 == 255 && (row[x] & 0xFFFFFFu) == rgb)
+                row[x] = 0;
+        }
+    }
+    MarkDirty(bitmap);
+}
+
+// The largest size of the picture's shape that fits the box.
+TSize FitProportionally(int width, int height, int boxWidth, int boxHeight) {
+    const long long across = static_cast<long long>(width) * boxHeight;
+    const long long down = static_cast<long long>(height) * boxWidth;
+    if (across > down)
+        return {boxWidth, static_cast<int>(down / width)};
+    return {static_cast<int>(across / height), boxHeight};
+}
+
+} // namespace
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 105, 105);
+    m_picture.OnChange = [this](TObject*) { PictureChanged(); };
+}
+
+void TImage::SetPicture(const TBitmap& value) {
+    m_bitmapSource = true;
+    m_picture = value;
+}
+
+void TImage::LoadFromFile(const std::string& path) {
+    const bool wasBitmap = m_bitmapSource;
+    m_bitmapSource = StartsLikeBitmap(path);
+    try {
+        m_picture.LoadFromFile(path);
+    } catch (...) {
+        m_bitmapSource = wasBitmap;
+        throw;
+    }
+}
+
+void TImage::SetStretch(bool value) {
+    FlagChanged(m_stretch, value);
+}
+
+void TImage::SetCenter(bool value) {
+    FlagChanged(m_center, value);
+}
+
+void TImage::SetProportional(bool value) {
+    FlagChanged(m_proportional, value);
+}
+
+void TImage::SetTransparent(bool value) {
+    FlagChanged(m_transparent, value);
+}
+
+void TImage::SetAutoSize(bool value) {
+    if (value == m_autoSize)
+        return;
+    m_autoSize = value;
+    if (!AdjustSize())
+        Invalidate();
+}
+
+void TImage::FlagChanged(bool& flag, bool value) {
+    if (value == flag)
+        return;
+    flag = value;
+    m_preparedValid = false;
+    Invalidate();
+}
+
+void TImage::PictureChanged() {
+    m_preparedValid = false;
+    if (!AdjustSize())
+        Invalidate();
+}
+
+bool TImage::AdjustSize() {
+    if (!m_autoSize || m_picture.Empty())
+        return false;
+    const TRect old = BoundsRect();
+    SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
+    return BoundsRect() != old;
+}
+
+void TImage::Resized() {
+    m_preparedValid = false;
+}
+
+TRect TImage::DestRect() const {
+    TSize size{m_picture.Width(), m_picture.Height()};
+    const bool tooLarge = size.cx > Width() || size.cy > Height();
+    if (m_stretch || (m_proportional && tooLarge)) {
+        size = m_proportional && !m_picture.Empty()
+                   ? FitProportionally(size.cx, size.cy, Width(), Height())
+                   : TSize{Width(), Height()};
+    }
+    if (!m_center)
+        return {0, 0, size.cx, size.cy};
+    return Bounds((Width() - size.cx) / 2, (Height() - size.cy) / 2, size.cx, size.cy);
+}
+
+void TImage::Paint(TCanvas& canvas) {
+    if (m_picture.Empty())
+        return;
+    const TRect dest = DestRect();
+    if (dest.IsEmpty())
+        return;
+    canvas.Draw(Left() + dest.Left, Top() + dest.Top, Prepared(dest));
+}
+
+const TBitmap& TImage::Prepared(const TRect& dest) {
+    const bool scaled = dest.Width() != m_picture.Width() || dest.Height() != m_picture.Height();
+    // A picture flagged transparent by whoever filled it would be masked again on every draw.
+    if (!scaled && !ColorKeyed() && !m_picture.Transparent())
+        return m_picture;
+    if (!m_preparedValid) {
+        Prepare(dest.Width(), dest.Height());
+        m_preparedValid = true;
+    }
+    return m_prepared;
+}
+
+void TImage::Prepare(int width, int height) {
+    TBitmap source;
+    source = m_picture;
+    source.SetTransparent(false);
+    if (ColorKeyed())
+        KeyOut(source, m_picture.TransparentColor());
+    if (width == source.Width() && height == source.Height()) {
+        m_prepared = source;
+        return;
+    }
+    // Keyed pixels are cleared before scaling, so the smooth filter fades their edges instead
+    // of bleeding the key colour into them.
+    m_prepared.SetSize(width, height);
+    ClearToTransparent(m_prepared);
+    m_prepared.Canvas().StretchDraw(Rect(0, 0, width, height), source);
+}
