@@ -131,6 +131,19 @@ void TLabel::DrawCaption(TCanvas& canvas, TRect rect, unsigned flags) const {
     canvas.DrawText(m_caption, rect, flags);
 }
 
+void TLabel::SetFocusControl(TWinControl* value) {
+    if (m_focusControl)
+        m_focusControl->RemoveFreeNotification(this);
+    m_focusControl = value;
+    if (m_focusControl)
+        m_focusControl->FreeNotification(this);
+}
+
+void TLabel::Notification(TComponent* component) {
+    if (component == m_focusControl)
+        m_focusControl = nullptr;
+}
+
 bool TLabel::DialogChar(char32_t key) {
     if (!m_showAccelChar || !m_focusControl || !IsAccel(key, m_caption) ||
         !m_focusControl->CanFocus())

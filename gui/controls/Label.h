@@ -37,10 +37,13 @@ public:
     bool ShowAccelChar() const { return m_showAccelChar; }
     void SetShowAccelChar(bool value);
     TWinControl* FocusControl() const { return m_focusControl; }
-    void SetFocusControl(TWinControl* value) { m_focusControl = value; }
+    void SetFocusControl(TWinControl* value);
 
     void Paint(TCanvas& canvas) override;
     bool DialogChar(char32_t key) override;
+
+protected:
+    void Notification(TComponent* component) override;
 
 private:
     unsigned TextFlags() const;

@@ -9,8 +9,30 @@ TComponent::TComponent(TComponent* owner) : m_owner(owner) {
 
 TComponent::~TComponent() {
     DestroyComponents();
+    while (!m_freeNotifies.empty()) {
+        TComponent* other = m_freeNotifies.back();
+        m_freeNotifies.pop_back();
+        std::erase(other->m_freeNotifies, this);
+        other->Notification(this);
+    }
     if (m_owner)
         m_owner->RemoveComponent(this);
+}
+
+void TComponent::FreeNotification(TComponent* other) {
+    if (!other || other == this ||
+        std::find(m_freeNotifies.begin(), m_freeNotifies.end(), other) != m_freeNotifies.end())
+        return;
+    // Either side may go first, so each tells the other.
+    m_freeNotifies.push_back(other);
+    other->m_freeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* other) {
+    if (!other)
+        return;
+    std::erase(m_freeNotifies, other);
+    std::erase(other->m_freeNotifies, this);
 }
 
 void TComponent::DestroyComponents() {
@@ -33,4 +55,5 @@ void TComponent::InsertComponent(TComponent* component) {
 void TComponent::RemoveComponent(TComponent* component) {
     std::erase(m_components, component);
     component->m_owner = nullptr;
+    Notification(component);
 }

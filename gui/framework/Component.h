@@ -24,7 +24,14 @@ public:
     // The owned component with this name, or null.
     TComponent* FindComponent(const std::string& name) const;
 
+    // Asks to hear through Notification when the other component is freed, so that a
+    // reference to it never dangles. Owned components are told without asking.
+    void FreeNotification(TComponent* other);
+    void RemoveFreeNotification(TComponent* other);
+
 protected:
+    // The component is about to be freed; drop every reference to it.
+    virtual void Notification(TComponent* component) { (void)component; }
     // Frees the owned components now. Containers call it first in their destructor, while
     // the children can still reach a whole parent.
     void DestroyComponents();
@@ -37,4 +44,5 @@ private:
     int m_tag = 0;
     TComponent* m_owner = nullptr;
     std::vector<TComponent*> m_components;
+    std::vector<TComponent*> m_freeNotifies;
 };

@@ -62,7 +62,11 @@ bool TControl::Showing() const {
 }
 
 void TControl::SetCursor(TCursor value) {
+    if (value == m_cursor)
+        return;
     m_cursor = value;
+    if (Application)
+        Application->Input().CursorChanged(this);
 }
 
 void TControl::SetParent(TForm* value) {

@@ -77,7 +77,7 @@ void TInputRouter::MouseMove(TForm& form, TPoint point, TShiftState shift) {
     TControl* target = m_capture ? m_capture : Target(form, point);
     if (!m_capture)
         UpdateHover(target);
-    ApplyCursor(form, target);
+    ApplyCursor(target);
     if (!target->Enabled())
         return;
     const TPoint local = ToControl(target, point);
@@ -100,7 +100,7 @@ void TInputRouter::MouseLeft() {
     UpdateHover(nullptr);
 }
 
-void TInputRouter::KeyDown(TKey key, TShiftState shift) {
+void TInputRouter::KeyDown(TKey key, TShiftState shift, char32_t character) {
     TWinControl* target = KeyTarget();
     if (!target)
         return;
@@ -108,7 +108,7 @@ void TInputRouter::KeyDown(TKey key, TShiftState shift) {
         return;
     Guarded([&] { target->KeyDown(key, shift); });
     if ((shift & ssAlt) && !(shift & ssCtrl))
-        Accelerator(key);
+        Accelerator(character ? character : key);
 }
 
 void TInputRouter::KeyUp(TKey key, TShiftState shift) {
@@ -207,10 +207,15 @@ void TInputRouter::UpdateHover(TControl* control) {
     });
 }
 
-void TInputRouter::ApplyCursor(TForm& form, TControl* target) {
+void TInputRouter::CursorChanged(TControl* control) {
+    if (control == (m_capture ? m_capture : m_hover))
+        ApplyCursor(control);
+}
+
+void TInputRouter::ApplyCursor(TControl* target) {
     TCursor cursor = target->Cursor();
-    if (cursor == crDefault)
-        cursor = form.Cursor();
+    if (cursor == crDefault && target->Parent())
+        cursor = target->Parent()->Cursor();
     if (cursor == m_cursor)
         return;
     m_cursor = cursor;
@@ -242,9 +247,8 @@ bool TInputRouter::Navigate(TKey key, TShiftState shift) {
     return true;
 }
 
-bool TInputRouter::Accelerator(TKey key) {
+bool TInputRouter::Accelerator(char32_t character) {
     TForm* form = m_application.ActiveForm();
-    const char32_t character = key;
     for (int i = 0; i < form->ControlCount(); ++i) {
         TControl* control = form->Controls(i);
         if (!control->Visible() || !control->Enabled())

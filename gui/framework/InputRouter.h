@@ -26,7 +26,9 @@ public:
     void MouseWheel(TForm& form, TPoint point, int wheelDelta, TShiftState shift);
     // The pointer left every window of the program.
     void MouseLeft();
-    void KeyDown(TKey key, TShiftState shift);
+    // With Alt held, the character the key types in the user's layout (if known) picks the
+    // accelerator; otherwise the key's own letter does.
+    void KeyDown(TKey key, TShiftState shift, char32_t character = 0);
     void KeyUp(TKey key, TShiftState shift);
     void KeyPress(char32_t key);
 
@@ -35,6 +37,8 @@ public:
     TWinControl* Focused() const { return m_focused; }
     // Moves the keyboard focus; the old control hears of it first.
     void SetFocus(TWinControl* control);
+    // The pointer shape of a control changed; it applies at once when the pointer is over it.
+    void CursorChanged(TControl* control);
     // A control is being destroyed: forget it without telling it anything.
     void ControlGone(TControl* control);
     // A control was hidden or disabled: it loses the capture and the focus.
@@ -50,8 +54,8 @@ private:
     void UpdateHover(TControl* control);
     bool IsDoubleClick(TControl* target, TPoint point, TMouseButton button) const;
     bool Navigate(TKey key, TShiftState shift);
-    bool Accelerator(TKey key);
-    void ApplyCursor(TForm& form, TControl* target);
+    bool Accelerator(char32_t character);
+    void ApplyCursor(TControl* target);
     static TPoint ToControl(const TControl* control, TPoint point);
 
     TApplication& m_application;

@@ -110,8 +110,8 @@ void THeadlessPlatform::DoubleClick(TPoint screen) {
     MouseUp(screen);
 }
 
-void THeadlessPlatform::KeyDown(TKey key, TShiftState shift) {
-    Application->Input().KeyDown(key, shift);
+void THeadlessPlatform::KeyDown(TKey key, TShiftState shift, char32_t character) {
+    Application->Input().KeyDown(key, shift, character);
     Settle();
 }
 
@@ -126,8 +126,8 @@ void THeadlessPlatform::KeyPress(char32_t key) {
 }
 
 void THeadlessPlatform::PressKey(TKey key, TShiftState shift, char32_t character) {
-    KeyDown(key, shift);
-    if (character)
+    KeyDown(key, shift, character);
+    if (character && !(shift & ssAlt))
         KeyPress(character);
     KeyUp(key, shift);
 }

@@ -47,10 +47,11 @@ public:
     void MouseWheel(TPoint screen, int wheelDelta, TShiftState shift = 0);
     void Click(TPoint screen, TShiftState shift = 0);
     void DoubleClick(TPoint screen);
-    void KeyDown(TKey key, TShiftState shift = 0);
+    // With Alt, character is what the key types in the user's layout.
+    void KeyDown(TKey key, TShiftState shift = 0, char32_t character = 0);
     void KeyUp(TKey key, TShiftState shift = 0);
     void KeyPress(char32_t key);
-    // Down, the character it types (if any), up.
+    // Down, the character it types (if any; with Alt it picks an accelerator instead), up.
     void PressKey(TKey key, TShiftState shift = 0, char32_t character = 0);
 
     // The form's client area as composed now, dirty parts redrawn first.

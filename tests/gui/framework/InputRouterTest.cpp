@@ -106,10 +106,21 @@ TEST_F(InputRouterTest, AltWithTheMarkedCharacterReachesTheAcceleratedControl) {
     EXPECT_TRUE(upper->Log().empty());
 }
 
+TEST_F(InputRouterTest, TheLayoutCharacterPicksACyrillicAccelerator) {
+    upper->SetText("&Выход");
+    // The key under "В" on a Russian layout is the one marked D.
+    Platform().PressKey('D', ssAlt, U'в');
+    EXPECT_EQ(upper->Log(), (Log{"accel"}));
+}
+
 TEST_F(InputRouterTest, ThePointerTakesTheShapeOfTheControlBeneathIt) {
     upper->SetCursor(crHandPoint);
     Platform().MouseMove({150, 150});
     EXPECT_EQ(Platform().Cursor(), crHandPoint);
+    upper->SetCursor(crIBeam);
+    EXPECT_EQ(Platform().Cursor(), crIBeam);
+    lower->SetCursor(crCross);
+    EXPECT_EQ(Platform().Cursor(), crIBeam);
     Platform().MouseMove({300, 250});
     EXPECT_EQ(Platform().Cursor(), crDefault);
 }
