@@ -1,0 +1,24 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+#include <vector>
+
+#include "gui/framework/Input.h"
+
+// Translation of SDL's keyboard and mouse vocabulary into the classic one the controls use.
+
+// The virtual-key code of a key, or 0 for a key the program has no name for. Letters and digits
+// go by their place on the keyboard, so they keep their codes under a Cyrillic layout.
+TKey SdlVirtualKey(const SDL_Keysym& key);
+
+// The character a key types that SDL reports no text for (Return, Escape, Backspace), or 0.
+char32_t SdlControlCharacter(SDL_Keycode key);
+
+TShiftState SdlShiftState(Uint16 modifiers, Uint32 buttons);
+
+std::optional<TMouseButton> SdlMouseButton(Uint8 button);
+
+// The code points of SDL's UTF-8 text; a broken sequence yields nothing for its bytes.
+std::vector<char32_t> DecodeUtf8(const char* text);

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gui/framework/Application.h"
+#include "gui/framework/CustomControl.h"
+#include "gui/framework/Form.h"
+#include "gui/graphics/Canvas.h"
+#include "gui/platform/sdl/SdlPlatform.h"
+
+// Sets an environment variable (or removes it, for null) until the end of the scope.
+class TScopedEnv {
+public:
+    TScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    TScopedEnv(const TScopedEnv&) = delete;
+    TScopedEnv& operator=(const TScopedEnv&) = delete;
+    ~TScopedEnv() {
+        if (m_old)
+            setenv(m_name.c_str(), m_old->c_str(), 1);
+        else
+            unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+// A windowed control that fills itself with one colour and remembers where the pointer left it
+// and how far the wheel turned.
+class TFilledControl : public TCustomControl {
+public:
+    TFilledControl(TForm* form, const TRect& bounds, TColor color)
+        : TCustomControl(form), m_color(color) {
+        SetParent(form);
+        SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    }
+
+    void SetColor(TColor value) {
+        m_color = value;
+        Invalidate();
+    }
+    void MouseLeave() override { ++m_leaves; }
+    bool MouseWheel(int wheelDelta, TShiftState, TPoint) override {
+        m_wheel += wheelDelta;
+        return true;
+    }
+
+    int Leaves() const { return m_leaves; }
+    int Wheel() const { return m_wheel; }
+
+protected:
+    void Paint() override {
+        Canvas().Brush().SetColor(m_color);
+        Canvas().FillRect(ClientRect());
+    }
+
+private:
+    TColor m_color;
+    int m_leaves = 0;
+    int m_wheel = 0;
+};
+
+// An application on the SDL backend for one test. The video driver is the one named, or the
+// one SDL picks from the environment for null.
+class SdlFixture : public ::testing::Test {
+protected:
+    explicit SdlFixture(const char* driver = "dummy") {
+        if (driver)
+            m_driver.emplace("SDL_VIDEODRIVER", driver);
+        auto platform = std::make_unique<TSdlPlatform>();
+        m_platform = platform.get();
+        m_application = std::make_unique<TApplication>(std::move(platform));
+    }
+
+    TSdlPlatform& Platform() { return *m_platform; }
+    TApplication& App() { return *m_application; }
+    SDL_Window* WindowOf(const TForm& form) { return m_platform->WindowOf(form); }
+
+    // Handles whatever SDL has queued, without waiting.
+    void Pump() { m_platform->WaitAndDispatch(App().TickCount()); }
+
+    // A pixel of the form's window as the renderer last presented it, as 0xRRGGBB.
+    std::uint32_t WindowPixel(const TForm& form, int x, int y) {
+        SDL_Renderer* renderer = SDL_GetRenderer(WindowOf(form));
+        const SDL_Rect rect{x, y, 1, 1};
+        std::uint32_t pixel = 0;
+        EXPECT_EQ(SDL_RenderReadPixels(renderer, &rect, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0)
+            << SDL_GetError();
+        return pixel & 0xFFFFFF;
+    }
+
+private:
+    std::optional<TScopedEnv> m_driver;
+    TSdlPlatform* m_platform = nullptr;
+    std::unique_ptr<TApplication> m_application;
+};
