@@ -94,6 +94,13 @@ char32_t SdlControlCharacter(SDL_Keycode key) {
     }
 }
 
+char32_t SdlLayoutCharacter(SDL_Keycode key) {
+    // Printable keys are named by the character they type; the others carry the scancode mask.
+    if (key < SDLK_SPACE || key == SDLK_DELETE || (key & SDLK_SCANCODE_MASK))
+        return 0;
+    return static_cast<char32_t>(key);
+}
+
 TShiftState SdlShiftState(Uint16 modifiers, Uint32 buttons) {
     TShiftState shift = 0;
     if (modifiers & KMOD_SHIFT)

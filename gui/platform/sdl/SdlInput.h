@@ -16,6 +16,10 @@ TKey SdlVirtualKey(const SDL_Keysym& key);
 // The character a key types that SDL reports no text for (Return, Escape, Backspace), or 0.
 char32_t SdlControlCharacter(SDL_Keycode key);
 
+// The character a key types in the user's layout, which picks an Alt accelerator, or 0 for a key
+// that types none.
+char32_t SdlLayoutCharacter(SDL_Keycode key);
+
 TShiftState SdlShiftState(Uint16 modifiers, Uint32 buttons);
 
 std::optional<TMouseButton> SdlMouseButton(Uint8 button);

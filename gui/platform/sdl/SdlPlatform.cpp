@@ -297,7 +297,7 @@ void TSdlPlatform::DispatchKey(const SDL_KeyboardEvent& event) {
         Application->Input().KeyUp(key, shift);
         return;
     }
-    Application->Input().KeyDown(key, shift);
+    Application->Input().KeyDown(key, shift, SdlLayoutCharacter(event.keysym.sym));
     if (const char32_t character = SdlControlCharacter(event.keysym.sym))
         Application->Input().KeyPress(character);
 }

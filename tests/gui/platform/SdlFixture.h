@@ -39,8 +39,8 @@ private:
     std::optional<std::string> m_old;
 };
 
-// A windowed control that fills itself with one colour and remembers where the pointer left it
-// and how far the wheel turned.
+// A windowed control that fills itself with one colour and remembers where the pointer left it,
+// how far the wheel turned and which accelerators it was offered.
 class TFilledControl : public TCustomControl {
 public:
     TFilledControl(TForm* form, const TRect& bounds, TColor color)
@@ -58,9 +58,14 @@ public:
         m_wheel += wheelDelta;
         return true;
     }
+    bool DialogChar(char32_t character) override {
+        m_accelerators += character;
+        return true;
+    }
 
     int Leaves() const { return m_leaves; }
     int Wheel() const { return m_wheel; }
+    const std::u32string& Accelerators() const { return m_accelerators; }
 
 protected:
     void Paint() override {
@@ -72,6 +77,7 @@ private:
     TColor m_color;
     int m_leaves = 0;
     int m_wheel = 0;
+    std::u32string m_accelerators;
 };
 
 // An application on the SDL backend for one test. The video driver is the one named, or the

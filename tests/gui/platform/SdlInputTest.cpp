@@ -59,6 +59,16 @@ TEST(SdlInputTest, OnlyReturnEscapeAndBackspaceTypeAControlCharacter) {
     EXPECT_EQ(SdlControlCharacter(SDLK_a), 0u);
 }
 
+TEST(SdlInputTest, LayoutCharacterIsWhatAPrintableKeyTypes) {
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_a), U'a');
+    EXPECT_EQ(SdlLayoutCharacter(0x0444), U'ф');
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_SPACE), U' ');
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_RETURN), 0u);
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_DELETE), 0u);
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_F1), 0u);
+    EXPECT_EQ(SdlLayoutCharacter(SDLK_LEFT), 0u);
+}
+
 TEST(SdlInputTest, ShiftStateJoinsModifiersOfEitherSideAndHeldButtons) {
     EXPECT_EQ(SdlShiftState(KMOD_RSHIFT | KMOD_LCTRL, 0), ssShift | ssCtrl);
     EXPECT_EQ(SdlShiftState(KMOD_RALT | KMOD_NUM | KMOD_CAPS, 0), ssAlt);

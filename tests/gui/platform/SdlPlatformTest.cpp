@@ -252,10 +252,15 @@ TEST_F(SdlPlatformTest, KeysAndTextReachTheFocusedControl) {
     EXPECT_EQ(ups, (std::vector<TKey>{VK_RETURN}));
     EXPECT_EQ(typed, U"\rЖa");
 
+    EXPECT_TRUE(Control().Accelerators().empty());
+
+    // Alt with the key of A under a Cyrillic layout: SDL reports the key down and the text "ф".
     SDL_SetModState(KMOD_LALT);
-    Push(TextEvent("f"));
+    Push(KeyEvent(SDL_KEYDOWN, SDL_SCANCODE_A, 0x0444, KMOD_LALT));
+    Push(TextEvent("ф"));
     Pump();
     SDL_SetModState(KMOD_NONE);
+    EXPECT_EQ(Control().Accelerators(), U"ф");
     EXPECT_EQ(typed, U"\rЖa") << "Alt with a key picks an accelerator and types nothing";
 }
 
