@@ -1,26 +1,12 @@
 #include "gui/framework/Application.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "gui/framework/Form.h"
 #include "gui/framework/FormCompositor.h"
 #include "gui/graphics/Exception.h"
 
 TApplication* Application = nullptr;
-
-namespace {
-
-// Days from 30 December 1899 to 1 January 1970.
-constexpr double UnixEpochDays = 25569.0;
-
-TDateTime SystemNow() {
-    const auto since = std::chrono::system_clock::now().time_since_epoch();
-    const double ms = std::chrono::duration<double, std::milli>(since).count();
-    return UnixEpochDays + ms / 86400000.0;
-}
-
-} // namespace
 
 TApplication::TApplication(std::unique_ptr<TPlatform> platform)
     : TComponent(nullptr), m_platform(std::move(platform)), m_input(*this) {
@@ -174,7 +160,7 @@ void TApplication::ActivationChanged(TForm* previous) {
 }
 
 TDateTime Now() {
-    return Application ? Application->Now() : SystemNow();
+    return Application ? Application->Now() : LocalNow();
 }
 
 void Guarded(const std::function<void()>& work) {

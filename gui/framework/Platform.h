@@ -9,8 +9,11 @@
 
 class TForm;
 
-// Date and time counted in days, with the time of day as the fraction.
+// Date and time counted in days from 30 December 1899, with the time of day as the fraction.
 using TDateTime = double;
+
+// The system's wall clock as a local date and time.
+TDateTime LocalNow();
 
 // What the framework needs from the window system: a clock, the desktop, windows for the
 // visible forms, the pointer, the error box, the shell, and a wait for the next input.
