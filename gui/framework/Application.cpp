@@ -78,8 +78,7 @@ void TApplication::PaintDirtyForms() {
     for (TForm* form : m_zOrder) {
         if (!form->Compositor().Dirty())
             continue;
-        for (const TRect& area : form->Compositor().Compose())
-            m_platform->Present(*form, area);
+        m_platform->Present(*form, form->Compositor().Compose());
     }
     m_lastPaint = TickCount();
     m_painted = true;

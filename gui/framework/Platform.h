@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gui/framework/Input.h"
 #include "gui/graphics/Geometry.h"
@@ -37,8 +38,8 @@ public:
     // Caption, size, position or style changed.
     virtual void FormChanged(TForm& form) = 0;
     virtual void FormDestroyed(TForm& form) = 0;
-    // The area of the form's back buffer (client coordinates) has new pixels to show.
-    virtual void Present(TForm& form, const TRect& area) = 0;
+    // These areas of the form's back buffer (client coordinates) have new pixels to show.
+    virtual void Present(TForm& form, const std::vector<TRect>& areas) = 0;
 
     virtual void SetCursor(TCursor cursor) = 0;
     virtual void ShowErrorMessage(const std::string& title, const std::string& text) = 0;

@@ -11,9 +11,8 @@ TDateTime THeadlessPlatform::Now() {
     return StartDate + static_cast<double>(m_now) / 86400000.0;
 }
 
-void THeadlessPlatform::Present(TForm&, const TRect& area) {
-    ++m_presents;
-    m_presented.push_back(area);
+void THeadlessPlatform::Present(TForm&, const std::vector<TRect>& areas) {
+    m_presented.insert(m_presented.end(), areas.begin(), areas.end());
 }
 
 void THeadlessPlatform::ShowErrorMessage(const std::string& title, const std::string& text) {

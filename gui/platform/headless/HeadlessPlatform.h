@@ -28,7 +28,7 @@ public:
     void FormRaised(TForm&) override {}
     void FormChanged(TForm&) override {}
     void FormDestroyed(TForm&) override {}
-    void Present(TForm& form, const TRect& area) override;
+    void Present(TForm& form, const std::vector<TRect>& areas) override;
 
     void SetCursor(TCursor cursor) override { m_cursor = cursor; }
     void ShowErrorMessage(const std::string& title, const std::string& text) override;
@@ -67,7 +67,6 @@ public:
     const std::vector<Message>& ErrorMessages() const { return m_messages; }
     const std::vector<std::string>& OpenedFiles() const { return m_opened; }
     TCursor Cursor() const { return m_cursor; }
-    int PresentCount() const { return m_presents; }
     // The areas presented since the last call.
     std::vector<TRect> TakePresented();
     bool IdleForever() const { return m_idleForever; }
@@ -85,6 +84,5 @@ private:
     std::vector<Message> m_messages;
     std::vector<std::string> m_opened;
     std::vector<TRect> m_presented;
-    int m_presents = 0;
     bool m_idleForever = false;
 };

@@ -53,8 +53,6 @@ TForm* FormOf(TControl* control) {
 } // namespace
 
 TSdlPlatform::TSdlPlatform() {
-    // Textures made from now on scale smoothly when a maximized form is fitted to its window.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     // A click on an inactive window acts at once, as on the classic desktop.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The program ends when its main form closes, not when SDL counts windows.
@@ -122,9 +120,9 @@ void TSdlPlatform::FormDestroyed(TForm& form) {
     m_windows.erase(&form);
 }
 
-void TSdlPlatform::Present(TForm& form, const TRect& area) {
+void TSdlPlatform::Present(TForm& form, const std::vector<TRect>& areas) {
     if (const auto found = m_windows.find(&form); found != m_windows.end())
-        found->second->Present(form.Compositor().BackBuffer(), area);
+        found->second->Present(form.Compositor().BackBuffer(), areas);
 }
 
 void TSdlPlatform::SetCursor(TCursor cursor) {
@@ -208,12 +206,6 @@ void TSdlPlatform::Dispatch(const SDL_Event& event) {
         break;
     case SDL_TEXTINPUT:
         DispatchText(event.text);
-        break;
-    case SDL_RENDER_DEVICE_RESET:
-        // The textures went with the device; each window uploads its whole picture again.
-        for (auto& [form, window] : m_windows)
-            window->DropTexture();
-        RefreshAll();
         break;
     default:
         break;
@@ -300,11 +292,6 @@ void TSdlPlatform::DispatchText(const SDL_TextInputEvent& event) {
         return;
     for (const char32_t character : DecodeUtf8(event.text))
         Application->Input().KeyPress(character);
-}
-
-void TSdlPlatform::RefreshAll() {
-    for (auto& [form, window] : m_windows)
-        window->Refresh(window->Form().Compositor().BackBuffer());
 }
 
 TSdlWindow* TSdlPlatform::FindWindow(Uint32 id) const {

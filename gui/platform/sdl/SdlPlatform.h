@@ -28,7 +28,7 @@ public:
     void FormRaised(TForm& form) override;
     void FormChanged(TForm& form) override;
     void FormDestroyed(TForm& form) override;
-    void Present(TForm& form, const TRect& area) override;
+    void Present(TForm& form, const std::vector<TRect>& areas) override;
 
     void SetCursor(TCursor cursor) override;
     void ShowErrorMessage(const std::string& title, const std::string& text) override;
@@ -50,7 +50,6 @@ private:
     void DispatchWheel(const SDL_MouseWheelEvent& event);
     void DispatchKey(const SDL_KeyboardEvent& event);
     void DispatchText(const SDL_TextInputEvent& event);
-    void RefreshAll();
     TSdlWindow* FindWindow(Uint32 id) const;
     // The form that receives a mouse event at a window point, and the point in its client
     // coordinates: a form holding the capture gets it even from over another window.

@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "gui/framework/Form.h"
 #include "gui/graphics/Bitmap.h"
@@ -23,6 +24,64 @@ Uint32 CreationFlags(const TForm& form) {
     return flags;
 }
 
+// Window pixels laid out as the back buffer's, 32 bits with red, green, blue from high to low,
+// which cairo can draw into directly.
+bool CairoCanDraw(const SDL_Surface* pixels) {
+    const SDL_PixelFormat* format = pixels->format;
+    return format->BytesPerPixel == 4 && format->Rmask == 0xFF0000 && format->Gmask == 0xFF00 &&
+           format->Bmask == 0xFF;
+}
+
+// The window area that shows a client area: scaled, one pixel wider on every side for the
+// smoothing filter, and inside the picture.
+TRect WindowArea(const TViewport& viewport, const TRect& area) {
+    const TRect destination = viewport.Destination();
+    const double scale = viewport.Scale();
+    const int margin = scale == 1.0 ? 0 : 1;
+    const TRect scaled{destination.Left + static_cast<int>(std::floor(area.Left * scale)) - margin,
+                       destination.Top + static_cast<int>(std::floor(area.Top * scale)) - margin,
+                       destination.Left + static_cast<int>(std::ceil(area.Right * scale)) + margin,
+                       destination.Top + static_cast<int>(std::ceil(area.Bottom * scale)) + margin};
+    return scaled.Intersect(destination);
+}
+
+void DrawWithCairo(const TBitmap& backBuffer, SDL_Surface* pixels, const TViewport& viewport,
+                   const TRect& target) {
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(
+        static_cast<unsigned char*>(pixels->pixels), CAIRO_FORMAT_RGB24, pixels->w, pixels->h,
+        pixels->pitch);
+    cairo_t* cr = cairo_create(surface);
+    cairo_rectangle(cr, target.Left, target.Top, target.Width(), target.Height());
+    cairo_clip(cr);
+    const TRect destination = viewport.Destination();
+    cairo_translate(cr, destination.Left, destination.Top);
+    cairo_scale(cr, viewport.Scale(), viewport.Scale());
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, backBuffer.Surface(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr),
+                             viewport.Scale() == 1.0 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+}
+
+// Any other pixel layout: SDL converts, without smoothing.
+void DrawWithSdl(const TBitmap& backBuffer, SDL_Surface* pixels, const TViewport& viewport,
+                 const TRect& target) {
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(backBuffer.ScanLine(0)), backBuffer.Width(), backBuffer.Height(),
+        32, cairo_image_surface_get_stride(backBuffer.Surface()), SDL_PIXELFORMAT_ARGB8888);
+    if (!source)
+        return;
+    SDL_Rect clip = ToSdl(target);
+    SDL_SetClipRect(pixels, &clip);
+    SDL_Rect destination = ToSdl(viewport.Destination());
+    SDL_BlitScaled(source, nullptr, pixels, &destination);
+    SDL_SetClipRect(pixels, nullptr);
+    SDL_FreeSurface(source);
+}
+
 } // namespace
 
 TSdlWindow::TSdlWindow(TForm& form) : m_form(form) {
@@ -31,27 +90,10 @@ TSdlWindow::TSdlWindow(TForm& form) : m_form(form) {
                                 std::max(bounds.Height(), 1), CreationFlags(form));
     if (!m_window)
         throw Exception(SDL_GetError());
-    try {
-        CreateRenderer();
-    } catch (...) {
-        SDL_DestroyWindow(m_window);
-        throw;
-    }
 }
 
 TSdlWindow::~TSdlWindow() {
-    DropTexture();
-    SDL_DestroyRenderer(m_renderer);
     SDL_DestroyWindow(m_window);
-}
-
-void TSdlWindow::CreateRenderer() {
-    // Flags 0 take the first renderer that works, accelerated ones first.
-    m_renderer = SDL_CreateRenderer(m_window, -1, 0);
-    if (!m_renderer)
-        m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
-    if (!m_renderer)
-        throw Exception(SDL_GetError());
 }
 
 void TSdlWindow::Apply(const std::string& title) {
@@ -74,59 +116,50 @@ void TSdlWindow::Raise() {
     SDL_RaiseWindow(m_window);
 }
 
-void TSdlWindow::Present(const TBitmap& backBuffer, const TRect& area) {
-    if (EnsureTexture(backBuffer))
-        Upload(backBuffer, {0, 0, backBuffer.Width(), backBuffer.Height()});
-    else
-        Upload(backBuffer, area);
-    Draw();
+void TSdlWindow::Present(const TBitmap& backBuffer, const std::vector<TRect>& areas) {
+    SDL_Surface* pixels = Pixels();
+    if (!pixels || backBuffer.Empty())
+        return;
+    // A new window surface (a resize) holds nothing yet.
+    if (pixels != m_shown) {
+        Refresh(backBuffer);
+        return;
+    }
+    std::vector<SDL_Rect> changed;
+    for (const TRect& area : areas) {
+        const TRect target = Copy(backBuffer, pixels, area);
+        if (!target.IsEmpty())
+            changed.push_back(ToSdl(target));
+    }
+    if (!changed.empty())
+        SDL_UpdateWindowSurfaceRects(m_window, changed.data(), static_cast<int>(changed.size()));
 }
 
 void TSdlWindow::Refresh(const TBitmap& backBuffer) {
-    Present(backBuffer, {0, 0, backBuffer.Width(), backBuffer.Height()});
-}
-
-void TSdlWindow::DropTexture() {
-    if (m_texture)
-        SDL_DestroyTexture(m_texture);
-    m_texture = nullptr;
-    m_textureSize = {};
-}
-
-bool TSdlWindow::EnsureTexture(const TBitmap& backBuffer) {
-    const TSize size{backBuffer.Width(), backBuffer.Height()};
-    if (m_texture && size == m_textureSize)
-        return false;
-    DropTexture();
-    if (backBuffer.Empty())
-        return false;
-    // The back buffer is opaque, so its premultiplied pixels are the straight ones.
-    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                  size.cx, size.cy);
-    if (!m_texture)
-        throw Exception(SDL_GetError());
-    m_textureSize = size;
-    return true;
-}
-
-void TSdlWindow::Upload(const TBitmap& backBuffer, const TRect& area) {
-    const TRect part = area.Intersect({0, 0, m_textureSize.cx, m_textureSize.cy});
-    if (!m_texture || part.IsEmpty())
+    SDL_Surface* pixels = Pixels();
+    if (!pixels)
         return;
-    const SDL_Rect rect = ToSdl(part);
-    const std::uint32_t* pixels = backBuffer.ScanLine(part.Top) + part.Left;
-    SDL_UpdateTexture(m_texture, &rect, pixels,
-                      cairo_image_surface_get_stride(backBuffer.Surface()));
+    SDL_FillRect(pixels, nullptr, SDL_MapRGB(pixels->format, 0, 0, 0));
+    if (!backBuffer.Empty())
+        Copy(backBuffer, pixels, {0, 0, backBuffer.Width(), backBuffer.Height()});
+    SDL_UpdateWindowSurface(m_window);
+    m_shown = pixels;
 }
 
-void TSdlWindow::Draw() {
-    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-    SDL_RenderClear(m_renderer);
-    if (m_texture) {
-        const SDL_Rect destination = ToSdl(Viewport().Destination());
-        SDL_RenderCopy(m_renderer, m_texture, nullptr, &destination);
-    }
-    SDL_RenderPresent(m_renderer);
+SDL_Surface* TSdlWindow::Pixels() {
+    return SDL_GetWindowSurface(m_window);
+}
+
+TRect TSdlWindow::Copy(const TBitmap& backBuffer, SDL_Surface* pixels, const TRect& area) const {
+    const TViewport viewport = Viewport();
+    const TRect target = WindowArea(viewport, area);
+    if (target.IsEmpty())
+        return target;
+    if (CairoCanDraw(pixels))
+        DrawWithCairo(backBuffer, pixels, viewport, target);
+    else
+        DrawWithSdl(backBuffer, pixels, viewport, target);
+    return target;
 }
 
 TViewport TSdlWindow::Viewport() const {

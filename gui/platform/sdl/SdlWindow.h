@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gui/framework/Viewport.h"
 #include "gui/graphics/Geometry.h"
@@ -11,8 +12,8 @@
 class TBitmap;
 class TForm;
 
-// The real window of one form: a borderless SDL window, its renderer and a streaming texture
-// that mirrors the form's back buffer.
+// The real window of one form: a borderless SDL window whose pixels receive the dirty areas of
+// the form's back buffer, so that only those areas travel to the display.
 class TSdlWindow {
 public:
     explicit TSdlWindow(TForm& form);
@@ -30,12 +31,11 @@ public:
     void Hide();
     void Raise();
 
-    // Uploads the area of the back buffer (client coordinates) and shows the whole picture.
-    void Present(const TBitmap& backBuffer, const TRect& area);
-    // Shows the whole back buffer again, e.g. after the window was uncovered or the renderer
-    // lost its textures.
+    // Copies the areas of the back buffer (client coordinates) to the window and shows them.
+    void Present(const TBitmap& backBuffer, const std::vector<TRect>& areas);
+    // Shows the whole back buffer again with its black bands, e.g. after the window was
+    // uncovered or resized.
     void Refresh(const TBitmap& backBuffer);
-    void DropTexture();
 
     // How the client area maps onto the window as it really is: a window manager may have
     // given it another size than the form asked for.
@@ -43,14 +43,12 @@ public:
     TPoint Position() const;
 
 private:
-    void CreateRenderer();
-    bool EnsureTexture(const TBitmap& backBuffer);
-    void Upload(const TBitmap& backBuffer, const TRect& area);
-    void Draw();
+    // The window's pixels as SDL keeps them; null when it cannot give them.
+    SDL_Surface* Pixels();
+    // Copies one area, scaled as the viewport says; returns the part of the window it changed.
+    TRect Copy(const TBitmap& backBuffer, SDL_Surface* pixels, const TRect& area) const;
 
     TForm& m_form;
     SDL_Window* m_window = nullptr;
-    SDL_Renderer* m_renderer = nullptr;
-    SDL_Texture* m_texture = nullptr;
-    TSize m_textureSize;
+    SDL_Surface* m_shown = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -101,12 +102,16 @@ protected:
 
     // A pixel of the form's window as the renderer last presented it, as 0xRRGGBB.
     std::uint32_t WindowPixel(const TForm& form, int x, int y) {
-        SDL_Renderer* renderer = SDL_GetRenderer(WindowOf(form));
-        const SDL_Rect rect{x, y, 1, 1};
-        std::uint32_t pixel = 0;
-        EXPECT_EQ(SDL_RenderReadPixels(renderer, &rect, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0)
-            << SDL_GetError();
-        return pixel & 0xFFFFFF;
+        SDL_Surface* pixels = SDL_GetWindowSurface(WindowOf(form));
+        EXPECT_NE(pixels, nullptr) << SDL_GetError();
+        if (!pixels || x < 0 || y < 0 || x >= pixels->w || y >= pixels->h)
+            return 0xFFFFFFFF;
+        const auto* row = static_cast<const std::uint8_t*>(pixels->pixels) + y * pixels->pitch;
+        Uint8 r = 0, g = 0, b = 0;
+        Uint32 value = 0;
+        std::memcpy(&value, row + x * pixels->format->BytesPerPixel, pixels->format->BytesPerPixel);
+        SDL_GetRGB(value, pixels->format, &r, &g, &b);
+        return static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 | b;
     }
 
 private:

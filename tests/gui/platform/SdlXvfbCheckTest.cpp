@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <string>
 
 #include "SdlFixture.h"
@@ -53,9 +52,6 @@ TEST_F(SdlXvfbCheck, ScreenShowsExactlyTheBackBuffer) {
     application.PaintDirtyForms();
     Settle(platform, application);
 
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(SDL_GetRenderer(platform.WindowOf(*form)), &info);
-    std::cout << "renderer: " << info.name << "\n";
     const std::string captured = m_folder + "/xvfb.png";
     const std::string composed = m_folder + "/headless.png";
     ASSERT_EQ(std::system(("import -window root " + captured).c_str()), 0);
