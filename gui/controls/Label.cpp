@@ -1,5 +1,6 @@
 #include "gui/controls/Label.h"
 
+#include "gui/controls/EngravedText.h"
 #include "gui/framework/Accelerator.h"
 #include "gui/framework/WinControl.h"
 #include "gui/graphics/Bitmap.h"
@@ -118,17 +119,10 @@ void TLabel::Paint(TCanvas& canvas) {
 }
 
 void TLabel::DrawCaption(TCanvas& canvas, TRect rect, unsigned flags) const {
-    if (Enabled()) {
+    if (Enabled())
         canvas.DrawText(m_caption, rect, flags);
-        return;
-    }
-    // The engraved look of disabled text: a light copy one pixel down and right, then the
-    // shadow in place.
-    TRect raised = Bounds(rect.Left + 1, rect.Top + 1, rect.Width(), rect.Height());
-    canvas.Font().SetColor(clBtnHighlight);
-    canvas.DrawText(m_caption, raised, flags);
-    canvas.Font().SetColor(clBtnShadow);
-    canvas.DrawText(m_caption, rect, flags);
+    else
+        DrawEngravedText(canvas, m_caption, rect, flags);
 }
 
 void TLabel::SetFocusControl(TWinControl* value) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/controls/EngravedText.h"
 #include "gui/framework/Accelerator.h"
 #include "gui/framework/Form.h"
 #include "gui/graphics/Canvas.h"
@@ -291,13 +292,8 @@ void TSpeedButton::DrawCaption(TCanvas& canvas, TRect rect, TButtonState state) 
         return;
     const unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     canvas.Brush().SetStyle(bsClear);
-    if (state != bsDisabled) {
+    if (state != bsDisabled)
         canvas.DrawText(m_caption, rect, flags);
-        return;
-    }
-    TRect raised = Bounds(rect.Left + 1, rect.Top + 1, rect.Width(), rect.Height());
-    canvas.Font().SetColor(clBtnHighlight);
-    canvas.DrawText(m_caption, raised, flags);
-    canvas.Font().SetColor(clBtnShadow);
-    canvas.DrawText(m_caption, rect, flags);
+    else
+        DrawEngravedText(canvas, m_caption, rect, flags);
 }
