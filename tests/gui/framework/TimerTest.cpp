@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
+#include "TestControls.h"
 #include "gui/framework/Form.h"
 #include "gui/framework/Timer.h"
 
@@ -88,6 +89,23 @@ TEST_F(TimerTest, ClosingTheMainFormFromATimerEndsTheLoop) {
     EXPECT_FALSE(Platform().IdleForever());
     EXPECT_TRUE(main->Visible());
     EXPECT_FALSE(other->Visible());
+}
+
+TEST_F(TimerTest, TheLoopPaintsAtMostOncePerDisplayFrame) {
+    TForm* main = App().CreateForm<TForm>();
+    main->SetBounds(0, 0, 100, 100);
+    auto* window = new TFilledWindow(main, Bounds(0, 0, 50, 50), clRed);
+    TTimer busy(nullptr);
+    busy.SetInterval(3);
+    busy.OnTimer = [&](TObject*) {
+        window->Invalidate();
+        if (App().TickCount() >= 480)
+            main->Close();
+    };
+    App().Run();
+    // 480 ms hold 30 frames of 16 ms; the timer asked 160 times.
+    EXPECT_GE(window->Paints(), 29);
+    EXPECT_LE(window->Paints(), 31);
 }
 
 } // namespace
