@@ -57,10 +57,6 @@ void TControl::SetEnabled(bool value) {
     Invalidate();
 }
 
-bool TControl::Showing() const {
-    return m_visible && m_parent && m_parent->Visible();
-}
-
 void TControl::SetCursor(TCursor value) {
     if (value == m_cursor)
         return;

@@ -38,8 +38,6 @@ public:
     virtual void Hide() { SetVisible(false); }
     bool Enabled() const { return m_enabled; }
     virtual void SetEnabled(bool value);
-    // Visible on a visible form.
-    bool Showing() const;
 
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor value);

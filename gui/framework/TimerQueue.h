@@ -15,7 +15,6 @@ public:
                   std::function<void()> callback);
     void Stop(TimerId id);
     bool Active(TimerId id) const { return m_timers.contains(id); }
-    bool Empty() const { return m_timers.empty(); }
 
     std::optional<std::int64_t> NextDue() const;
     // Fires every timer due at or before now, each once.

@@ -115,6 +115,11 @@ TEST_F(FormTest, AnUncaughtFailureInAHandlerGoesToTheErrorBoxAndInputGoesOn) {
     EXPECT_EQ(Platform().ErrorMessages()[0].text, "Object not Found.");
 }
 
+TEST_F(FormTest, TheShellsOpenIsRecordedWithoutADisplay) {
+    App().Platform().ShellOpen("Help.chm");
+    EXPECT_EQ(Platform().OpenedFiles(), std::vector<std::string>{"Help.chm"});
+}
+
 TEST_F(FormTest, ACentredFormSitsInTheMiddleOfTheDesktop) {
     TForm* form = MakeForm("splash");
     form->SetClientSize(451, 353);
