@@ -11,6 +11,6 @@ if [ -x build/run/stend ]; then
     cd build/run
     exec ./stend
 fi
-echo "Built the graphics layer, its tests and benchmarks in build/."
+echo "Built the graphics layer, the window framework, their tests, benchmarks and tools in build/."
 echo "The program itself does not exist yet; once it does, this script starts build/run/stend"
 echo "with build/run/ as its working directory."
