@@ -1,6 +1,5 @@
 #include "gui/platform/sdl/SdlInput.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -50,19 +49,6 @@ TKey NamedKey(SDL_Keycode key) {
     default:
         return 0;
     }
-}
-
-// The length of a UTF-8 sequence from its lead byte, or 0 for a byte that cannot lead one.
-int SequenceLength(std::uint8_t lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead < 0xE0)
-        return 2;
-    if (lead >= 0xE0 && lead < 0xF0)
-        return 3;
-    if (lead >= 0xF0 && lead < 0xF5)
-        return 4;
-    return 0;
 }
 
 } // namespace
@@ -129,20 +115,4 @@ std::optional<TMouseButton> SdlMouseButton(Uint8 button) {
     default:
         return std::nullopt;
     }
-}
-
-std::vector<char32_t> DecodeUtf8(const char* text) {
-    std::vector<char32_t> characters;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
-    while (*bytes) {
-        const int length = SequenceLength(*bytes);
-        char32_t value = length == 1 ? *bytes : *bytes & (0x7F >> length);
-        int taken = 1;
-        for (; taken < length && (bytes[taken] & 0xC0) == 0x80; ++taken)
-            value = (value << 6) | (bytes[taken] & 0x3F);
-        if (length > 0 && taken == length)
-            characters.push_back(value);
-        bytes += std::max(taken, 1);
-    }
-    return characters;
 }

@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <optional>
-#include <vector>
 
 #include "gui/framework/Input.h"
 
@@ -23,6 +22,3 @@ char32_t SdlLayoutCharacter(SDL_Keycode key);
 TShiftState SdlShiftState(Uint16 modifiers, Uint32 buttons);
 
 std::optional<TMouseButton> SdlMouseButton(Uint8 button);
-
-// The code points of SDL's UTF-8 text; a broken sequence yields nothing for its bytes.
-std::vector<char32_t> DecodeUtf8(const char* text);

@@ -9,6 +9,7 @@
 #include "gui/framework/Application.h"
 #include "gui/framework/Form.h"
 #include "gui/framework/FormCompositor.h"
+#include "gui/framework/Utf8.h"
 #include "gui/graphics/Exception.h"
 #include "gui/platform/ShellOpen.h"
 #include "gui/platform/sdl/SdlInput.h"

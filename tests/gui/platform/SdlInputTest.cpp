@@ -83,11 +83,4 @@ TEST(SdlInputTest, MouseButtonsBeyondTheThreeAreNotReported) {
     EXPECT_EQ(SdlMouseButton(SDL_BUTTON_X1), std::nullopt);
 }
 
-TEST(SdlInputTest, TextYieldsOneCharacterPerCodePoint) {
-    EXPECT_EQ(DecodeUtf8("aЖ€😀"), (std::vector<char32_t>{U'a', U'Ж', U'€', U'😀'}));
-    EXPECT_TRUE(DecodeUtf8("").empty());
-    // A cut sequence and a stray continuation byte are dropped; what follows them survives.
-    EXPECT_EQ(DecodeUtf8("\xD0x\x80y\xE2\x82"), (std::vector<char32_t>{U'x', U'y'}));
-}
-
 } // namespace
