@@ -2,41 +2,23 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
+#include <vector>
 
 #include "gui/graphics/Canvas.h"
+#include "gui/graphics/FileBytes.h"
 
 namespace {
 
 // The decoder does not say what it read, and only bitmaps take a transparent colour.
-bool StartsLikeBitmap(const std::string& path) {
-    char signature[2] = {};
-    std::ifstream file(path, std::ios::binary);
-    file.read(signature, sizeof signature);
-    return file.gcount() == 2 && signature[0] == 'B' && signature[1] == 'M';
-}
-
-void MarkDirty(TBitmap& bitmap) {
-    cairo_surface_mark_dirty(bitmap.Surface());
+bool StartsLikeBitmap(const std::vector<std::uint8_t>& data) {
+    return data.size() >= 2 && data[0] == 'B' && data[1] == 'M';
 }
 
 void ClearToTransparent(TBitmap& bitmap) {
     if (bitmap.Empty())
         return;
     std::fill_n(bitmap.ScanLine(0), static_cast<std::size_t>(bitmap.Width()) * bitmap.Height(), 0u);
-    MarkDirty(bitmap);
-}
-
-void KeyOut(TBitmap& bitmap, TColor key) {
-    const std::uint32_t rgb = ColorToPixel(key) & 0xFFFFFFu;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint32_t* row = bitmap.ScanLine(y);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            if (row[x] >> 24 == 255 && (row[x] & 0xFFFFFFu) == rgb)
-                row[x] = 0;
-        }
-    }
-    MarkDirty(bitmap);
+    cairo_surface_mark_dirty(bitmap.Surface());
 }
 
 // The largest size of the picture's shape that fits the box.
@@ -61,10 +43,11 @@ void TImage::SetPicture(const TBitmap& value) {
 }
 
 void TImage::LoadFromFile(const std::string& path) {
+    const std::vector<std::uint8_t> data = ReadFileBytes(path);
     const bool wasBitmap = m_bitmapSource;
-    m_bitmapSource = StartsLikeBitmap(path);
+    m_bitmapSource = StartsLikeBitmap(data);
     try {
-        m_picture.LoadFromFile(path);
+        m_picture.LoadFromBytes(data);
     } catch (...) {
         m_bitmapSource = wasBitmap;
         throw;
@@ -158,15 +141,9 @@ const TBitmap& TImage::Prepared(const TRect& dest) {
 void TImage::Prepare(int width, int height) {
     TBitmap source;
     source = m_picture;
-    source.SetTransparent(false);
-    if (ColorKeyed())
-        KeyOut(source, m_picture.TransparentColor());
-    if (width == source.Width() && height == source.Height()) {
-        m_prepared = source;
-        return;
-    }
-    // Keyed pixels are cleared before scaling, so the smooth filter fades their edges instead
-    // of bleeding the key colour into them.
+    // The canvas clears keyed pixels before it scales, so the smooth filter fades their edges
+    // instead of bleeding the key colour into them.
+    source.SetTransparent(ColorKeyed());
     m_prepared.SetSize(width, height);
     ClearToTransparent(m_prepared);
     m_prepared.Canvas().StretchDraw(Rect(0, 0, width, height), source);

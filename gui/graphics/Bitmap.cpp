@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "gui/graphics/Canvas.h"
 #include "gui/graphics/Exception.h"
+#include "gui/graphics/FileBytes.h"
 #include "gui/graphics/PictureDecoder.h"
 
 namespace {
@@ -206,16 +205,7 @@ void TBitmap::SetTransparentColor(TColor value) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw Exception("Cannot open file \"" + path + "\"");
-    }
-    const std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)),
-                                         std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        throw Exception("Cannot read file \"" + path + "\"");
-    }
-    LoadFromBytes(data);
+    LoadFromBytes(ReadFileBytes(path));
 }
 
 void TBitmap::LoadFromBytes(std::span<const std::uint8_t> data) {
