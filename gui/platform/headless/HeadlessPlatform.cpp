@@ -63,11 +63,13 @@ void THeadlessPlatform::Settle() {
     Application->PaintDirtyForms();
 }
 
-void THeadlessPlatform::Deliver(TPoint screen, const MouseDelivery& delivery) {
+bool THeadlessPlatform::Deliver(TPoint screen, const MouseDelivery& delivery) {
     TPoint client;
-    if (TForm* form = FormFor(screen, client))
+    TForm* form = FormFor(screen, client);
+    if (form)
         delivery(Application->Input(), *form, client);
     Settle();
+    return form != nullptr;
 }
 
 void THeadlessPlatform::MouseDown(TPoint screen, TMouseButton button, TShiftState shift) {
@@ -83,12 +85,13 @@ void THeadlessPlatform::MouseUp(TPoint screen, TMouseButton button, TShiftState 
 }
 
 void THeadlessPlatform::MouseMove(TPoint screen, TShiftState shift) {
-    TPoint client;
-    if (!FormFor(screen, client))
-        Application->Input().MouseLeft();
-    Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint point) {
-        input.MouseMove(form, point, shift);
+    const bool overForm = Deliver(screen, [&](TInputRouter& input, TForm& form, TPoint client) {
+        input.MouseMove(form, client, shift);
     });
+    if (!overForm) {
+        Application->Input().MouseLeft();
+        Settle();
+    }
 }
 
 void THeadlessPlatform::MouseWheel(TPoint screen, int wheelDelta, TShiftState shift) {

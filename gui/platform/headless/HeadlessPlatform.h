@@ -75,7 +75,8 @@ private:
     using MouseDelivery = std::function<void(TInputRouter&, TForm&, TPoint client)>;
 
     TForm* FormFor(TPoint screen, TPoint& client) const;
-    void Deliver(TPoint screen, const MouseDelivery& delivery);
+    // Returns whether the point lies on a form (or a form holds the capture).
+    bool Deliver(TPoint screen, const MouseDelivery& delivery);
     void Settle();
 
     TSize m_desktop;
