@@ -57,3 +57,15 @@ void TComponent::RemoveComponent(TComponent* component) {
     component->m_owner = nullptr;
     Notification(component);
 }
+
+std::string TComponent::EventHandlerName(const std::string& event) const {
+    auto found = m_eventHandlerNames.find(event);
+    return found == m_eventHandlerNames.end() ? std::string() : found->second;
+}
+
+void TComponent::SetEventHandlerName(const std::string& event, const std::string& handler) {
+    if (handler.empty())
+        m_eventHandlerNames.erase(event);
+    else
+        m_eventHandlerNames[event] = handler;
+}

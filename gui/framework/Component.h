@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,18 @@ public:
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 
+    // True while the component is being read from a stored layout: value components then take
+    // what they read as it stands, without clamping or events.
+    bool IsLoading() const { return m_loading; }
+    void SetLoading(bool value) { m_loading = value; }
+    // The layout has been read completely; components settle what depends on several values.
+    virtual void Loaded() { m_loading = false; }
+
+    // The names of the handlers a layout wired to this component's events, so that writing it
+    // back names them again. Empty when the event was not wired by name.
+    std::string EventHandlerName(const std::string& event) const;
+    void SetEventHandlerName(const std::string& event, const std::string& handler);
+
 protected:
     // The component is about to be freed; drop every reference to it.
     virtual void Notification(TComponent* component) { (void)component; }
@@ -42,6 +55,8 @@ private:
 
     std::string m_name;
     int m_tag = 0;
+    bool m_loading = false;
+    std::map<std::string, std::string> m_eventHandlerNames;
     TComponent* m_owner = nullptr;
     std::vector<TComponent*> m_components;
     std::vector<TComponent*> m_freeNotifies;

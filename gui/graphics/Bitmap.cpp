@@ -224,3 +224,19 @@ void TBitmap::SaveToPngFile(const std::string& path) const {
         throw Exception("Cannot write \"" + path + "\"");
     }
 }
+
+std::vector<std::uint8_t> TBitmap::SaveToPngBytes() const {
+    if (!m_surface) {
+        throw Exception("Cannot save an empty bitmap");
+    }
+    std::vector<std::uint8_t> bytes;
+    auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+        auto* out = static_cast<std::vector<std::uint8_t>*>(closure);
+        out->insert(out->end(), data, data + length);
+        return CAIRO_STATUS_SUCCESS;
+    };
+    if (cairo_surface_write_to_png_stream(m_surface, append, &bytes) != CAIRO_STATUS_SUCCESS) {
+        throw Exception("Cannot encode the picture as PNG");
+    }
+    return bytes;
+}

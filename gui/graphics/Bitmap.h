@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "gui/graphics/Color.h"
 #include "gui/graphics/GraphicsObject.h"
@@ -59,6 +60,8 @@ public:
     void LoadFromFile(const std::string& path);
     void LoadFromBytes(std::span<const std::uint8_t> data);
     void SaveToPngFile(const std::string& path) const;
+    // The picture as a PNG file's bytes, lossless, for stored layouts.
+    std::vector<std::uint8_t> SaveToPngBytes() const;
 
     // Unpremultiplied ARGB of one pixel, for tests and codecs.
     std::uint32_t Argb(int x, int y) const;
