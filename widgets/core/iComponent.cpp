@@ -1,0 +1,260 @@
+#include "widgets/core/iComponent.h"
+
+#include "gui/framework/Application.h"
+#include "gui/graphics/Exception.h"
+#include "gui/streaming/ClassBuilder.h"
+#include "gui/streaming/FrameworkClasses.h"
+#include "widgets/core/Drawing.h"
+#include "widgets/core/Numeric.h"
+
+namespace {
+
+constexpr double SecondsPerDay = 86400.0;
+
+} // namespace
+
+TiComponent::TiComponent(TComponent* owner) : TCustomControl(owner), m_lastRepaint(Now()) {}
+
+TiComponent::~TiComponent() = default;
+
+const TClassInfo& TiComponent::StaticClassInfo() {
+    static const TClassInfo& info =
+        TClassBuilder<TiComponent>("TiComponent", &TFrameworkClasses::WinControl())
+            .Boolean("OptionSaveAllProperties", &TiComponent::OptionSaveAllProperties,
+                     &TiComponent::SetOptionSaveAllProperties, false)
+            .Boolean("AutoFrameRate", &TiComponent::AutoFrameRate, &TiComponent::SetAutoFrameRate,
+                     false)
+            .Integer("UpdateFrameRate", &TiComponent::UpdateFrameRate,
+                     &TiComponent::SetUpdateFrameRate, 60)
+            .Build();
+    return info;
+}
+
+void TiComponent::SetAutoFrameRate(bool value) {
+    if (value == m_autoFrameRate)
+        return;
+    m_autoFrameRate = value;
+    if (m_autoFrameRate)
+        BackGroundChange();
+    else
+        EndUpdate();
+}
+
+void TiComponent::SetUpdateFrameRate(int value) {
+    SetIntegerProperty(value, m_updateFrameRate, ckBackGround);
+}
+
+void TiComponent::SetBackGroundColor(TColor value) {
+    SetColorProperty(value, m_backGroundColor, ckBackGround);
+}
+
+void TiComponent::SetBackGroundPicture(const TBitmap& value) {
+    if (m_backGroundPicture)
+        *m_backGroundPicture = value;
+}
+
+void TiComponent::SetBorderStyle(TiBevelStyle value) {
+    if (value == m_borderStyle)
+        return;
+    m_borderStyle = value;
+    BackGroundChange();
+}
+
+void TiComponent::SetOffsetX(int value) {
+    SetIntegerProperty(value, m_offsetX, ckBackGround);
+}
+
+void TiComponent::SetOffsetY(int value) {
+    SetIntegerProperty(value, m_offsetY, ckBackGround);
+}
+
+void TiComponent::SetCachedDrawing(bool value) {
+    if (value == m_cachedDrawing)
+        return;
+    m_cachedDrawing = value;
+    if (!m_cachedDrawing)
+        m_backGroundBitmap.reset();
+    BackGroundChange();
+}
+
+void TiComponent::SetBounds(int left, int top, int width, int height) {
+    if (left == Left() && top == Top() && width == Width() && height == Height())
+        return;
+    TCustomControl::SetBounds(left, top, width, height);
+    GetBackGroundBitmap().SetSize(Width(), Height());
+    BackGroundChange();
+}
+
+TPoint TiComponent::GetCenterPoint(TCanvas&) {
+    return {Width() / 2 + m_offsetX, Height() / 2 + m_offsetY};
+}
+
+TRealPoint TiComponent::GetCenterPointDouble() const {
+    return {(Width() - 1) / 2.0, (Height() - 1) / 2.0};
+}
+
+TPoint TiComponent::PolarPoint(TPoint center, double radius, double degrees) const {
+    return ::PolarPoint(center, radius, degrees);
+}
+
+void TiComponent::BeginUpdate() {
+    m_updateSuspended = true;
+}
+
+void TiComponent::EndUpdate() {
+    m_updateSuspended = false;
+    if (m_pendingRepaint || m_pendingBackGround)
+        ThrottledRepaint();
+}
+
+void TiComponent::RefreshBackGround() {
+    BackGroundChange();
+}
+
+void TiComponent::DrawBackground(TCanvas& canvas, TColor color) {
+    m_backGroundDirty = false;
+    if (m_backGroundPicture && m_backGroundPicture->Width() != 0) {
+        canvas.StretchDraw(ClientRect(), *m_backGroundPicture);
+        return;
+    }
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(color);
+    canvas.FillRect(ClientRect());
+    DrawBorder(canvas);
+}
+
+void TiComponent::DrawBorder(TCanvas& canvas) {
+    if (m_borderStyle != ibsNone)
+        DrawBevelFrame(canvas, ClientRect(), m_borderStyle == ibsRaised);
+}
+
+void TiComponent::SetFocusHook() {
+    m_hasFocus = true;
+    Invalidate();
+}
+
+void TiComponent::KillFocusHook() {
+    m_hasFocus = false;
+    try {
+        MouseUpHook(mbLeft, 0, 0, 0);
+    } catch (const Exception&) {
+        // A drag that cannot end cleanly still ends; the widget keeps its state.
+    }
+    Invalidate();
+}
+
+void TiComponent::InvalidateChange() {
+    Request(rqInvalidate);
+}
+
+void TiComponent::BackGroundChange() {
+    m_backGroundDirty = true;
+    Request(rqBackGround);
+}
+
+void TiComponent::Request(TRequest request) {
+    bool& pending = request == rqInvalidate ? m_pendingRepaint : m_pendingBackGround;
+    if (m_updateSuspended) {
+        pending = true;
+    } else if (m_autoFrameRate) {
+        pending = true;
+        ThrottledRepaint();
+    } else {
+        RepaintNow();
+    }
+}
+
+void TiComponent::RepaintNow() {
+    m_pendingRepaint = false;
+    m_pendingBackGround = false;
+    m_lastRepaint = Now();
+    Invalidate();
+}
+
+void TiComponent::ThrottledRepaint() {
+    if (!m_autoFrameRate || m_updateFrameRate == 0) {
+        RepaintNow();
+        return;
+    }
+    if (Now() > m_lastRepaint + 1.0 / (m_updateFrameRate * SecondsPerDay))
+        RepaintNow();
+}
+
+void TiComponent::SetBooleanProperty(bool value, bool& field, TChangeKind kind) {
+    if (value == field)
+        return;
+    field = value;
+    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+}
+
+void TiComponent::SetIntegerProperty(int value, int& field, TChangeKind kind) {
+    if (value == field)
+        return;
+    field = value;
+    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+}
+
+void TiComponent::SetDoubleProperty(double value, double& field, TChangeKind kind) {
+    if (value == field)
+        return;
+    field = value;
+    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+}
+
+void TiComponent::SetStringProperty(const std::string& value, std::string& field,
+                                    TChangeKind kind) {
+    if (value == field)
+        return;
+    field = value;
+    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+}
+
+void TiComponent::SetColorProperty(TColor value, TColor& field, TChangeKind kind) {
+    if (value == field)
+        return;
+    field = value;
+    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+}
+
+void TiComponent::CreateBackGroundPicture() {
+    if (m_backGroundPicture)
+        return;
+    m_backGroundPicture = std::make_unique<TBitmap>();
+    m_backGroundPicture->OnChange = [this](TObject*) { BackGroundChange(); };
+}
+
+TBitmap& TiComponent::GetBackGroundBitmap() {
+    if (!m_backGroundBitmap)
+        m_backGroundBitmap = std::make_unique<TBitmap>(Width(), Height());
+    return *m_backGroundBitmap;
+}
+
+void TiComponent::DrawCachedBackground(TCanvas& canvas) {
+    canvas.Draw(0, 0, GetBackGroundBitmap());
+}
+
+void TiComponent::Paint() {
+    if (m_destroying)
+        return;
+    try {
+        PaintPipeline();
+    } catch (const Exception&) {
+        // The widget keeps its previous image rather than showing a half-drawn one.
+    }
+}
+
+void TiComponent::PaintPipeline() {
+    struct TLock {
+        TiComponent& owner;
+        explicit TLock(TiComponent& c) : owner(c) { owner.PaintLock(); }
+        ~TLock() { owner.PaintUnlock(); }
+    } lock(*this);
+    TBitmap picture(Width(), Height());
+    TCanvas& canvas = picture.Canvas();
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Pen().SetStyle(psSolid);
+    DrawWidget(canvas);
+    if (OnPaint)
+        OnPaint(this, canvas);
+    Canvas().Draw(0, 0, picture);
+}

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "gui/framework/CustomControl.h"
+#include "gui/framework/Platform.h"
+#include "gui/graphics/Bitmap.h"
+#include "gui/graphics/Canvas.h"
+#include "widgets/core/WidgetTypes.h"
+
+class TClassInfo;
+
+using TiPaintEvent = std::function<void(TObject* sender, TCanvas& canvas)>;
+// Widgets ask before accepting a new value of their main property and may be vetoed.
+using TiBeforeChangeEvent =
+    std::function<void(TObject* sender, const std::string& propertyName, bool& allow)>;
+using TiAfterChangeEvent = std::function<void(TObject* sender, const std::string& propertyName)>;
+
+// The base of every instrument widget. A widget paints itself completely, off-screen, by
+// overriding DrawWidget; the base owns the painting pipeline, the background (colour, picture,
+// border, cached static content), change notification with optional repaint throttling, the
+// input hooks the windowed base routes to, and saving and loading its properties as text.
+class TiComponent : public TCustomControl {
+public:
+    explicit TiComponent(TComponent* owner);
+    ~TiComponent() override;
+
+    static const TClassInfo& StaticClassInfo();
+
+    bool OptionSaveAllProperties() const { return m_optionSaveAllProperties; }
+    void SetOptionSaveAllProperties(bool value) { m_optionSaveAllProperties = value; }
+    bool AutoFrameRate() const { return m_autoFrameRate; }
+    void SetAutoFrameRate(bool value);
+    int UpdateFrameRate() const { return m_updateFrameRate; }
+    void SetUpdateFrameRate(int value);
+
+    // Declared here, published by the widgets that want them.
+    TColor BackGroundColor() const { return m_backGroundColor; }
+    virtual void SetBackGroundColor(TColor value);
+    // Null in widgets that do not publish it.
+    TBitmap* BackGroundPicture() const { return m_backGroundPicture.get(); }
+    void SetBackGroundPicture(const TBitmap& value);
+    TiBevelStyle BorderStyle() const { return m_borderStyle; }
+    virtual void SetBorderStyle(TiBevelStyle value);
+    int OffsetX() const { return m_offsetX; }
+    void SetOffsetX(int value);
+    int OffsetY() const { return m_offsetY; }
+    void SetOffsetY(int value);
+    bool CachedDrawing() const { return m_cachedDrawing; }
+    virtual void SetCachedDrawing(bool value);
+
+    void SetBounds(int left, int top, int width, int height) override;
+
+    virtual TPoint GetCenterPoint(TCanvas& canvas);
+    TRealPoint GetCenterPointDouble() const;
+    TPoint PolarPoint(TPoint center, double radius, double degrees) const;
+
+    virtual void BeginUpdate();
+    virtual void EndUpdate();
+    // The background must be drawn anew: the entry for changes from outside the widget's own
+    // setters (system colours, moves).
+    virtual void RefreshBackGround();
+
+    virtual bool TimerActive() const = 0;
+    virtual void TimerStart(int initialDelay, int interval) = 0;
+    virtual void TimerStop() = 0;
+    virtual void PaintLock() = 0;
+    virtual void PaintUnlock() = 0;
+
+    // True between gaining and losing the keyboard focus; widgets draw their focus rectangle.
+    bool HasFocus() const { return m_hasFocus; }
+
+    TiPaintEvent OnPaint;
+    TiBeforeChangeEvent OnBeforeChange;
+    TiAfterChangeEvent OnAfterChange;
+
+    // The external data connection is not configured in this program; its hooks stay idle.
+    virtual void OPCNotificationHook() {}
+    virtual bool OPCOutputData(const std::string& propertyName, double value) {
+        (void)propertyName;
+        (void)value;
+        return false;
+    }
+
+protected:
+    virtual void DrawWidget(TCanvas& canvas) = 0;
+    virtual void DrawBackground(TCanvas& canvas, TColor color);
+    virtual void DrawBorder(TCanvas& canvas);
+
+    virtual void SetFocusHook();
+    virtual void KillFocusHook();
+    virtual void WantSpecialKeyHook(TKey& charCode, int& result) {
+        (void)charCode;
+        (void)result;
+    }
+    virtual void KeyUpHook(TKey& key, TShiftState shift) {
+        (void)key;
+        (void)shift;
+    }
+    virtual void KeyDownHook(TKey& key, TShiftState shift) {
+        (void)key;
+        (void)shift;
+    }
+    virtual void KeyPressHook(char32_t& key) { (void)key; }
+    virtual void MouseDownHook(TMouseButton button, TShiftState shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void MouseUpHook(TMouseButton button, TShiftState shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void MouseMoveHook(TShiftState shift, int x, int y) { (void)shift, (void)x, (void)y; }
+    virtual void DoubleClickHook() {}
+    virtual bool MouseWheelHook(int wheelDelta, TShiftState shift, TPoint mousePos) {
+        (void)wheelDelta, (void)shift, (void)mousePos;
+        return false;
+    }
+
+    void InvalidateChange();
+    void BackGroundChange();
+
+    // Store a new value and ask for the repaint of the given kind, only when it differs.
+    enum TChangeKind { ckInvalidate = 0, ckBackGround = 1 };
+    void SetBooleanProperty(bool value, bool& field, TChangeKind kind);
+    void SetIntegerProperty(int value, int& field, TChangeKind kind);
+    void SetDoubleProperty(double value, double& field, TChangeKind kind);
+    void SetStringProperty(const std::string& value, std::string& field, TChangeKind kind);
+    void SetColorProperty(TColor value, TColor& field, TChangeKind kind);
+
+    // Widgets that publish BackGroundPicture create it in their constructor.
+    void CreateBackGroundPicture();
+
+    bool BackGroundChanged() const { return m_backGroundDirty; }
+    TBitmap& GetBackGroundBitmap();
+    void DrawCachedBackground(TCanvas& canvas);
+    void ClearBackGroundChange() { m_backGroundDirty = false; }
+
+    // The whole widget is drawn into a fresh bitmap and copied in one piece, so it never
+    // flickers and never needs its window erased.
+    void Paint() override;
+    bool Destroying() const { return m_destroying; }
+    // Derived destructors call it first, so that nothing paints a half-destroyed widget.
+    void BeginDestroy() { m_destroying = true; }
+    void SetHasFocus(bool value) { m_hasFocus = value; }
+
+private:
+    enum TRequest { rqInvalidate, rqBackGround };
+    void Request(TRequest request);
+    void RepaintNow();
+    void ThrottledRepaint();
+    void PaintPipeline();
+
+    bool m_optionSaveAllProperties = false;
+    bool m_autoFrameRate = false;
+    int m_updateFrameRate = 60;
+    TColor m_backGroundColor = clBtnFace;
+    std::unique_ptr<TBitmap> m_backGroundPicture;
+    TiBevelStyle m_borderStyle = ibsNone;
+    int m_offsetX = 0;
+    int m_offsetY = 0;
+    bool m_cachedDrawing = true;
+
+    bool m_updateSuspended = false;
+    TDateTime m_lastRepaint;
+    bool m_pendingRepaint = false;
+    bool m_pendingBackGround = false;
+    std::unique_ptr<TBitmap> m_backGroundBitmap;
+    bool m_backGroundDirty = true;
+    bool m_hasFocus = false;
+    bool m_destroying = false;
+};
