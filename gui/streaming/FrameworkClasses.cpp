@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "gui/framework/Form.h"
+#include "gui/framework/Timer.h"
 #include "gui/framework/WinControl.h"
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Font.h"
@@ -35,7 +37,7 @@ std::optional<std::string> CursorToIdent(std::int64_t value) {
 
 std::optional<std::int64_t> IdentToCursor(const std::string& ident) {
     for (const auto& [cursor, name] : CursorNames)
-        if (ident == name)
+        if (SameText(ident, name))
             return cursor;
     return std::nullopt;
 }
@@ -85,6 +87,52 @@ const TClassInfo& TFrameworkClasses::WinControl() {
             .Event("OnKeyDown", &TWinControl::OnKeyDown)
             .Event("OnKeyPress", &TWinControl::OnKeyPress)
             .Event("OnKeyUp", &TWinControl::OnKeyUp)
+            .Build();
+    return info;
+}
+
+// A form stores its client size rather than its outer size, and starts hidden.
+const TClassInfo& TFrameworkClasses::Form() {
+    static const TClassInfo& info =
+        TClassBuilder<TForm>("TForm", &WinControl())
+            .Integer("Width", &TForm::Width, &TForm::SetWidth)
+            .NotStored()
+            .Integer("Height", &TForm::Height, &TForm::SetHeight)
+            .NotStored()
+            .Default("Visible", false)
+            .Enumeration(
+                "BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle,
+                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
+                bsSizeable)
+            .String("Caption", &TForm::Caption, &TForm::SetCaption)
+            .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+            .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+            .Color("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+            .Enumeration("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle,
+                         {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}, fsNormal)
+            .Enumeration("Position", &TForm::Position, &TForm::SetPosition,
+                         {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
+                          "poOwnerFormCenter"},
+                         poDesigned)
+            .Enumeration("WindowState", &TForm::WindowState, &TForm::SetWindowState,
+                         {"wsNormal", "wsMinimized", "wsMaximized"}, wsNormal)
+            .Event("OnActivate", &TForm::OnActivate)
+            .Event("OnClose", &TForm::OnClose)
+            .Event("OnCreate", &TForm::OnCreate)
+            .Event("OnDeactivate", &TForm::OnDeactivate)
+            .Event("OnHide", &TForm::OnHide)
+            .Event("OnShow", &TForm::OnShow)
+            .Build();
+    return info;
+}
+
+const TClassInfo& TFrameworkClasses::Timer() {
+    static const TClassInfo& info =
+        TClassBuilder<TTimer>("TTimer", &Component())
+            .Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled, true)
+            .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval, 1000)
+            .Event("OnTimer", &TTimer::OnTimer)
             .Build();
     return info;
 }

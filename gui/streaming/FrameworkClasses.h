@@ -9,6 +9,8 @@ public:
     static const TClassInfo& Component();
     static const TClassInfo& Control();
     static const TClassInfo& WinControl();
+    static const TClassInfo& Form();
+    static const TClassInfo& Timer();
     static const TClassInfo& Font();
     // A picture streamed as the defined property "Data" (PNG bytes when written).
     static const TClassInfo& Bitmap();

@@ -1,6 +1,7 @@
 #include "gui/streaming/LayoutValue.h"
 
 #include "gui/graphics/Exception.h"
+#include "gui/streaming/ClassInfo.h"
 
 namespace {
 
@@ -91,9 +92,9 @@ const std::string& TLayoutValue::AsIdent() const {
 
 bool TLayoutValue::AsBoolean() const {
     const std::string& name = AsIdent();
-    if (name == "True")
+    if (SameText(name, "True"))
         return true;
-    if (name == "False")
+    if (SameText(name, "False"))
         return false;
     throw EReadError("Expected True or False, found " + name);
 }
@@ -101,4 +102,14 @@ bool TLayoutValue::AsBoolean() const {
 const std::vector<std::uint8_t>& TLayoutValue::AsBytes() const {
     Expect(*this, lvBinary);
     return Bytes;
+}
+
+const std::vector<std::string>& TLayoutValue::AsSet() const {
+    Expect(*this, lvSet);
+    return Names;
+}
+
+const std::vector<std::vector<TLayoutProperty>>& TLayoutValue::AsItems() const {
+    Expect(*this, lvCollection);
+    return Items;
 }

@@ -43,6 +43,8 @@ struct TLayoutValue {
     const std::string& AsIdent() const;
     bool AsBoolean() const;
     const std::vector<std::uint8_t>& AsBytes() const;
+    const std::vector<std::string>& AsSet() const;
+    const std::vector<std::vector<TLayoutProperty>>& AsItems() const;
 };
 
 // "Path = value" on a given line of the layout; the path may run through sub-objects
