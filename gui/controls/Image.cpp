@@ -10,8 +10,49 @@
 namespace {
 
 // The decoder does not say what it read, and only bitmaps take a transparent colour.
-bool StartsLikeBitmap(const std::vector<std::uint8_t>& data) {
+bool StartsLikeBitmap(std::span<const std::uint8_t> data) {
     return data.size() >= 2 && data[0] == 'B' && data[1] == 'M';
+}
+
+bool Opaque(const TBitmap& bitmap) {
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        const std::uint32_t* row = bitmap.ScanLine(y);
+        if (!std::all_of(row, row + bitmap.Width(),
+                         [](std::uint32_t p) { return p >> 24 == 0xFF; }))
+            return false;
+    }
+    return true;
+}
+
+void AppendLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// An uncompressed 24-bit BMP, rows bottom-up, each padded to four bytes.
+std::vector<std::uint8_t> EncodeBmp(const TBitmap& bitmap) {
+    constexpr std::uint32_t HeadersSize = 14 + 40;
+    const auto width = static_cast<std::uint32_t>(bitmap.Width());
+    const auto height = static_cast<std::uint32_t>(bitmap.Height());
+    const std::uint32_t stride = (width * 3 + 3) / 4 * 4;
+    std::vector<std::uint8_t> out{'B', 'M'};
+    out.reserve(HeadersSize + stride * height);
+    AppendLittleEndian(out, HeadersSize + stride * height, 4);
+    AppendLittleEndian(out, 0, 4);
+    AppendLittleEndian(out, HeadersSize, 4);
+    for (std::uint32_t field : {40u, width, height})
+        AppendLittleEndian(out, field, 4);
+    AppendLittleEndian(out, 1, 2);
+    AppendLittleEndian(out, 24, 2);
+    for (int field = 0; field < 6; ++field)
+        AppendLittleEndian(out, 0, 4);
+    for (int y = bitmap.Height() - 1; y >= 0; --y) {
+        const std::uint32_t* row = bitmap.ScanLine(y);
+        for (std::uint32_t x = 0; x < width; ++x)
+            AppendLittleEndian(out, row[x], 3);
+        out.resize(out.size() + stride - width * 3);
+    }
+    return out;
 }
 
 void ClearToTransparent(TBitmap& bitmap) {
@@ -43,7 +84,10 @@ void TImage::SetPicture(const TBitmap& value) {
 }
 
 void TImage::LoadFromFile(const std::string& path) {
-    const std::vector<std::uint8_t> data = ReadFileBytes(path);
+    LoadPictureFromBytes(ReadFileBytes(path));
+}
+
+void TImage::LoadPictureFromBytes(std::span<const std::uint8_t> data) {
     const bool wasBitmap = m_bitmapSource;
     m_bitmapSource = StartsLikeBitmap(data);
     try {
@@ -52,6 +96,12 @@ void TImage::LoadFromFile(const std::string& path) {
         m_bitmapSource = wasBitmap;
         throw;
     }
+}
+
+std::vector<std::uint8_t> TImage::SavePictureToBytes() const {
+    if (!m_picture.Empty() && m_bitmapSource && Opaque(m_picture))
+        return EncodeBmp(m_picture);
+    return m_picture.SaveToPngBytes();
 }
 
 void TImage::SetStretch(bool value) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "gui/framework/GraphicControl.h"
 #include "gui/graphics/Bitmap.h"
@@ -19,6 +22,11 @@ public:
     void SetPicture(const TBitmap& value);
     // Throws Exception and keeps the old picture when the file cannot be read.
     void LoadFromFile(const std::string& path);
+    // The picture file's contents, as a stored layout holds them.
+    void LoadPictureFromBytes(std::span<const std::uint8_t> data);
+    // A file that reads back as the same picture and, for Transparent, the same kind of source:
+    // a BMP for an opaque bitmap source, PNG for anything else.
+    std::vector<std::uint8_t> SavePictureToBytes() const;
 
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool value);
