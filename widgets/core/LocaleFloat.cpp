@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <langinfo.h>
+#include <limits>
 #include <locale.h>
 
 #include "gui/graphics/Exception.h"
@@ -13,6 +14,9 @@ namespace {
 // Like the classic general format: fixed notation for decimal exponents from -4 to 14.
 constexpr int SignificantDigits = 15;
 constexpr int LowestFixedExponent = -4;
+// The largest double rounded to 15 digits lies just beyond the double range; reading it back as
+// the largest double lets every written value load again.
+constexpr long double LargestWritten = 1.79769313486232e308L;
 
 struct TDecimal {
     bool negative = false;
@@ -142,6 +146,9 @@ double TextToFloat(const std::string& text, const std::string& separator) {
         const double value = strtod_l(cForm->c_str(), nullptr, locale);
         if (std::isfinite(value))
             return value;
+        const long double wide = strtold_l(cForm->c_str(), nullptr, locale);
+        if (std::fabs(wide) <= LargestWritten)
+            return std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
     }
     throw Exception("'" + text + "' is not a valid floating point value");
 }
