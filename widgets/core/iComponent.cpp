@@ -6,10 +6,25 @@
 #include "gui/streaming/FrameworkClasses.h"
 #include "widgets/core/Drawing.h"
 #include "widgets/core/Numeric.h"
+#include "widgets/core/PropertyFile.h"
 
 namespace {
 
 constexpr double SecondsPerDay = 86400.0;
+
+// Runs the matching EndUpdate however loading ends.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TiComponent& component) : m_component(component) {
+        m_component.BeginUpdate();
+    }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+    ~TUpdateScope() { m_component.EndUpdate(); }
+
+private:
+    TiComponent& m_component;
+};
 
 } // namespace
 
@@ -109,6 +124,15 @@ void TiComponent::EndUpdate() {
 
 void TiComponent::RefreshBackGround() {
     BackGroundChange();
+}
+
+void TiComponent::SavePropertiesToFile(const std::string& fileName) {
+    TPropertyFile::Save(*this, fileName, m_optionSaveAllProperties);
+}
+
+void TiComponent::LoadPropertiesFromFile(const std::string& fileName) {
+    TUpdateScope update(*this);
+    TPropertyFile::Load(*this, fileName);
 }
 
 void TiComponent::DrawBackground(TCanvas& canvas, TColor color) {

@@ -69,6 +69,10 @@ public:
     virtual void PaintLock() = 0;
     virtual void PaintUnlock() = 0;
 
+    // Throws Exception ("Error Saving Properties - ..." / "Error Loading Properties - ...").
+    virtual void SavePropertiesToFile(const std::string& fileName);
+    virtual void LoadPropertiesFromFile(const std::string& fileName);
+
     // True between gaining and losing the keyboard focus; widgets draw their focus rectangle.
     bool HasFocus() const { return m_hasFocus; }
 

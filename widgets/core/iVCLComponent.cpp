@@ -5,6 +5,8 @@
 #include "gui/framework/Application.h"
 #include "gui/graphics/Exception.h"
 #include "gui/streaming/ClassBuilder.h"
+#include "gui/streaming/LayoutReader.h"
+#include "gui/streaming/LayoutWriter.h"
 
 namespace {
 
@@ -39,6 +41,10 @@ const TClassInfo& TiVCLComponent::StaticClassInfo() {
         TClassBuilder<TiVCLComponent>("TiVCLComponent", &TiComponent::StaticClassInfo())
             .Event("OnNewOPCData", &TiVCLComponent::OnNewOPCData)
             .Event("OnBeforeNewOPCData", &TiVCLComponent::OnBeforeNewOPCData)
+            .Defined(
+                "OPCItems", [](const TiVCLComponent& c) { return !c.m_opcItems.empty(); },
+                [](const TiVCLComponent& c) { return c.WriteOPCItems(); },
+                [](TiVCLComponent& c, const TLayoutValue& v) { c.ReadOPCItems(v); })
             .Build();
     return info;
 }
@@ -158,6 +164,25 @@ void TiVCLComponent::PaintLock() {
 void TiVCLComponent::PaintUnlock() {
     if (!Destroying())
         m_paintLock.unlock();
+}
+
+void TiVCLComponent::ReadOPCItems(const TLayoutValue& value) {
+    m_opcItems.clear();
+    if (value.Kind != lvCollection)
+        return;
+    for (const auto& properties : value.Items) {
+        auto& item = m_opcItems.emplace_back(std::make_unique<TiOPCItem>());
+        TLayoutReader::ReadObjectProperties(*item, TiOPCItem::StaticClassInfo(), properties);
+    }
+}
+
+TLayoutValue TiVCLComponent::WriteOPCItems() const {
+    TLayoutValue value;
+    value.Kind = lvCollection;
+    for (const auto& item : m_opcItems)
+        value.Items.push_back(
+            TLayoutWriter::WriteObjectProperties(*item, TiOPCItem::StaticClassInfo()));
+    return value;
 }
 
 bool TiVCLComponent::OPCOutputData(const std::string&, double) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gui/framework/TimerQueue.h"
+#include "gui/streaming/LayoutValue.h"
 #include "widgets/core/iComponent.h"
 #include "widgets/core/iOPCItem.h"
 
@@ -65,6 +66,8 @@ private:
     void RequestSnapshot();
     void CaptureSnapshot();
     void Tick();
+    void ReadOPCItems(const TLayoutValue& value);
+    TLayoutValue WriteOPCItems() const;
     void StartQueueTimer(int delay, int period);
 
     bool m_transparent = false;
