@@ -185,10 +185,6 @@ TLayoutValue TiVCLComponent::WriteOPCItems() const {
     return value;
 }
 
-bool TiVCLComponent::OPCOutputData(const std::string&, double) {
-    return false;
-}
-
 bool TiVCLComponent::OPCInputData(TiOPCItem&) {
     return false;
 }

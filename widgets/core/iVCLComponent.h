@@ -34,7 +34,6 @@ public:
     void PaintLock() override;
     void PaintUnlock() override;
 
-    bool OPCOutputData(const std::string& propertyName, double value) override;
     virtual bool OPCInputData(TiOPCItem& item);
     virtual void OPCReservedHook() {}
     const std::vector<std::unique_ptr<TiOPCItem>>& OPCItems() const { return m_opcItems; }
