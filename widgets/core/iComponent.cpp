@@ -205,39 +205,24 @@ void TiComponent::ThrottledRepaint() {
 }
 
 void TiComponent::SetBooleanProperty(bool value, bool& field, TChangeKind kind) {
-    if (value == field)
-        return;
-    field = value;
-    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    StoreProperty(value, field, kind);
 }
 
 void TiComponent::SetIntegerProperty(int value, int& field, TChangeKind kind) {
-    if (value == field)
-        return;
-    field = value;
-    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    StoreProperty(value, field, kind);
 }
 
 void TiComponent::SetDoubleProperty(double value, double& field, TChangeKind kind) {
-    if (value == field)
-        return;
-    field = value;
-    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    StoreProperty(value, field, kind);
 }
 
 void TiComponent::SetStringProperty(const std::string& value, std::string& field,
                                     TChangeKind kind) {
-    if (value == field)
-        return;
-    field = value;
-    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    StoreProperty(value, field, kind);
 }
 
 void TiComponent::SetColorProperty(TColor value, TColor& field, TChangeKind kind) {
-    if (value == field)
-        return;
-    field = value;
-    kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    StoreProperty(value, field, kind);
 }
 
 void TiComponent::CreateBackGroundPicture() {

@@ -153,6 +153,12 @@ private:
     void Request(TRequest request);
     void RepaintNow();
     void ThrottledRepaint();
+    template <class T> void StoreProperty(const T& value, T& field, TChangeKind kind) {
+        if (value == field)
+            return;
+        field = value;
+        kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
+    }
     void PaintPipeline();
 
     bool m_optionSaveAllProperties = false;
