@@ -21,7 +21,8 @@ std::string FloatToText(double value);
 
 // An optional sign, digits with at most one separator, and an optional exponent; nothing else,
 // not even blanks. Throws Exception ("'abc' is not a valid floating point value") for anything
-// else, including values beyond the double range. Values too small for a double round towards
-// zero.
+// else, including values beyond the double range; only the largest double as FloatToText writes
+// it (1.79769313486232E308, just beyond) reads back as that double. Values too small for a double
+// round towards zero.
 double TextToFloat(const std::string& text, const std::string& separator);
 double TextToFloat(const std::string& text);
