@@ -16,8 +16,12 @@ TControl::~TControl() {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    // Far beyond any screen, yet small enough that no edge computed from them can overflow.
+    constexpr int Limit = 1 << 24;
+    left = std::clamp(left, -Limit, Limit);
+    top = std::clamp(top, -Limit, Limit);
+    width = std::clamp(width, 0, Limit);
+    height = std::clamp(height, 0, Limit);
     if (left == m_left && top == m_top && width == m_width && height == m_height)
         return;
     const TRect old = BoundsRect();

@@ -1,17 +1,26 @@
 #include "gui/graphics/FileBytes.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "gui/graphics/Exception.h"
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+    // A directory opens as a stream on Linux and only fails inside the read, with a library
+    // exception rather than ours.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        throw Exception("Cannot open file \"" + path + "\"");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw Exception("Cannot open file \"" + path + "\"");
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)),
-                                   std::istreambuf_iterator<char>());
-    if (file.bad())
-        throw Exception("Cannot read file \"" + path + "\"");
-    return data;
+    try {
+        std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)),
+                                       std::istreambuf_iterator<char>());
+        if (!file.bad())
+            return data;
+    } catch (const std::ios_base::failure&) {
+    }
+    throw Exception("Cannot read file \"" + path + "\"");
 }

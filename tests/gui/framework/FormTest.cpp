@@ -138,6 +138,15 @@ TEST_F(FormTest, OwnedComponentsGoWithTheirOwnerEvenWhenTheyAreControls) {
     EXPECT_EQ(form->FindComponent("window"), nullptr);
 }
 
+TEST_F(FormTest, BoundsFromOutsideStayWithinWhatEdgesCanBeComputedFrom) {
+    TForm* form = MakeForm("form");
+    auto* window = new TFilledWindow(form, Bounds(0, 0, 10, 10), clRed);
+    window->SetBounds(2147483647, -2147483647, 2147483647, -5);
+    EXPECT_GT(window->BoundsRect().Right, window->Left());
+    EXPECT_LT(window->Top(), 0);
+    EXPECT_EQ(window->Height(), 0);
+}
+
 class ScaledFormTest : public FrameworkFixture {
 protected:
     ScaledFormTest() : FrameworkFixture({1280, 1024}) {}

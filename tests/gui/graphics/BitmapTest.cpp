@@ -91,5 +91,6 @@ TEST(Bitmap, MissingFileIsAClearErrorAndKeepsThePicture) {
         EXPECT_NE(e.Message().find("1(new).jpg"), std::string::npos);
     }
     EXPECT_EQ(bitmap.Width(), 2);
+    EXPECT_THROW(bitmap.LoadFromFile(testing::TempDir()), Exception) << "a folder is no picture";
     EXPECT_THROW(TBitmap().SaveToPngFile(testing::TempDir() + "empty.png"), Exception);
 }
