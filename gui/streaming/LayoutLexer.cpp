@@ -33,8 +33,8 @@ bool IsDigit(char c) {
 std::string Printable(char c) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte >= 0x7F)
-        return "#" + std::to_string(byte);
-    return std::string("'") + c + "'";
+        return std::string(1, '#').append(std::to_string(byte));
+    return std::string{'\'', c, '\''};
 }
 
 // Enough of a long run of digits to recognise it in a message.

@@ -217,6 +217,9 @@ void TLayoutReader::ReadProperties(TObject& object, const TClassInfo& info, TCom
 void TLayoutReader::ReadProperty(TObject& object, const TClassInfo& info, TComponent* component,
                                  const TLayoutProperty& property) {
     const TTarget target = Resolve(object, info, property.Path);
+    // The header names the component; a second name could break its owner's unique names.
+    if (target.Object == component && target.Published && target.Published->Name == "Name")
+        throw EReadError("A component is named in its object header");
     if (target.Defined)
         target.Defined->Read(*target.Object, property.Value);
     else if (target.Published->Kind == tkEvent)

@@ -207,6 +207,8 @@ TEST_F(LayoutReaderTest, FaultsOfMeaningSayWhatIsWrong) {
         {head + "    Title = Name" + tail, "Layout line 3: Title: Expected a string, found a name"},
         {head + "    Blob = 'x'" + tail,
          "Layout line 3: Blob: Expected binary data, found a string"},
+        {head + "    name = 'Other'" + tail,
+         "Layout line 3: name: A component is named in its object header"},
         {head + "    OnChange = Missing" + tail,
          "Layout line 3: OnChange: No handler named Missing"},
         {head + "    OnChange = 'Handler'" + tail,
