@@ -1,0 +1,56 @@
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "gui/controls/ControlClasses.h"
+#include "gui/framework/Application.h"
+#include "gui/framework/Form.h"
+#include "gui/graphics/Exception.h"
+#include "gui/platform/headless/HeadlessPlatform.h"
+#include "gui/streaming/HandlerTable.h"
+#include "gui/streaming/LayoutReader.h"
+#include "gui/streaming/LayoutWriter.h"
+
+namespace {
+
+struct TFuzzWorld {
+    TFuzzWorld() : App(std::make_unique<THeadlessPlatform>(TSize{1024, 768})) {
+        TControlClasses::RegisterAll();
+        for (const char* name : {"Click", "FormCreate", "Tick"})
+            Handlers.Add<TNotifyEvent>(name, [](TObject*) {});
+        Handlers.Add<TMouseEvent>("MouseDown",
+                                  [](TObject*, TMouseButton, TShiftState, int, int) {});
+    }
+
+    TApplication App;
+    THandlerTable Handlers;
+};
+
+// Reads into a fresh form; null when the layout is refused.
+std::unique_ptr<TForm> Read(TFuzzWorld& world, const std::string& text) {
+    std::unique_ptr<TForm> form(world.App.CreateForm<TForm>());
+    try {
+        TLayoutReader::Read(text, *form, world.Handlers);
+    } catch (const EReadError&) {
+        return nullptr;
+    }
+    return form;
+}
+
+} // namespace
+
+// Any text either reads or fails with EReadError, leaving nothing behind. What reads writes back
+// as text that reads again and writes the very same text.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static TFuzzWorld world;
+    const std::unique_ptr<TForm> form =
+        Read(world, std::string(reinterpret_cast<const char*>(data), size));
+    if (!form)
+        return 0;
+    const std::string written = TLayoutWriter::Write(*form);
+    const std::unique_ptr<TForm> copy = Read(world, written);
+    if (!copy || TLayoutWriter::Write(*copy) != written)
+        __builtin_trap();
+    return 0;
+}
