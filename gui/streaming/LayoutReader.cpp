@@ -19,32 +19,33 @@ struct TTarget {
     std::string Path;
 };
 
+EReadError UnknownProperty(const TClassInfo& info) {
+    return EReadError("Unknown property of " + info.Name());
+}
+
 // Walks the sub-objects named before the last dot. A class may also take over a value of its
 // sub-object by defining it under the dotted path itself ("Picture.Data" of a picture control).
 TTarget Resolve(TObject& object, const TClassInfo& info, std::string_view path) {
     TTarget target{&object, nullptr, nullptr, {}};
     const TClassInfo* current = &info;
-    for (;;) {
-        const std::size_t dot = path.find('.');
-        if (dot != std::string_view::npos) {
-            if ((target.Defined = current->FindDefined(path)))
-                return target;
-        } else if ((target.Published = current->FindProperty(path)) ||
-                   (target.Defined = current->FindDefined(path))) {
-            target.Path += target.Published ? target.Published->Name : target.Defined->Name;
+    for (std::size_t dot; (dot = path.find('.')) != std::string_view::npos;) {
+        if ((target.Defined = current->FindDefined(path)))
             return target;
-        }
-        const TPropInfo* sub =
-            dot == std::string_view::npos ? nullptr : current->FindProperty(path.substr(0, dot));
-        if (!sub || sub->Kind != tkClass)
-            throw EReadError("Unknown property of " + info.Name());
+        const TPropInfo* sub = current->FindProperty(path.substr(0, dot));
+        if (!sub || sub->Kind != tkClass || !sub->ObjectClass)
+            throw UnknownProperty(info);
         target.Object = sub->GetObject(*target.Object);
         if (!target.Object)
             throw EReadError(sub->Name + " is absent in this " + current->Name());
         target.Path += sub->Name + '.';
         current = sub->ObjectClass;
-        path = path.substr(dot + 1);
+        path.remove_prefix(dot + 1);
     }
+    if (!(target.Published = current->FindProperty(path)) &&
+        !(target.Defined = current->FindDefined(path)))
+        throw UnknownProperty(info);
+    target.Path += target.Published ? target.Published->Name : target.Defined->Name;
+    return target;
 }
 
 std::string NameList(const std::vector<std::string>& names) {
@@ -146,7 +147,7 @@ void TLayoutReader::ReadLayout(const TLayoutObject& layout) {
     ReadProperties(*m_root, *info, m_root, layout.Properties);
     for (const TLayoutObject& child : layout.Children)
         ReadComponent(child);
-    FinishLoading();
+    FinishLoading(layout.Line);
 }
 
 void TLayoutReader::ReadComponent(const TLayoutObject& layout) {
@@ -170,7 +171,12 @@ const TClassInfo& TLayoutReader::PlaceableClass(const TLayoutObject& layout) con
 }
 
 TComponent& TLayoutReader::CreateComponent(const TClassInfo& info, const TLayoutObject& layout) {
-    TComponent* component = info.Create(m_root);
+    TComponent* component = nullptr;
+    try {
+        component = info.Create(m_root);
+    } catch (const std::exception& error) {
+        throw LayoutError(layout.Line, "Creating a " + info.Name() + " failed: " + error.what());
+    }
     component->SetLoading(true);
     m_created.push_back(component);
     m_createdLines.push_back(layout.Line);
@@ -182,14 +188,14 @@ TComponent& TLayoutReader::CreateComponent(const TClassInfo& info, const TLayout
     return *component;
 }
 
-void TLayoutReader::FinishLoading() {
+void TLayoutReader::FinishLoading(int rootLine) {
     std::size_t done = 0;
     try {
         m_root->Loaded();
         for (; done < m_created.size(); ++done)
             m_created[done]->Loaded();
     } catch (const std::exception& error) {
-        const int line = done < m_created.size() ? m_createdLines[done] : 1;
+        const int line = done < m_created.size() ? m_createdLines[done] : rootLine;
         throw LayoutError(line, std::string("Completing the load failed: ") + error.what());
     }
 }

@@ -33,7 +33,7 @@ private:
     void ReadComponent(const TLayoutObject& layout);
     const TClassInfo& PlaceableClass(const TLayoutObject& layout) const;
     TComponent& CreateComponent(const TClassInfo& info, const TLayoutObject& layout);
-    void FinishLoading();
+    void FinishLoading(int rootLine);
     void AbandonLoading();
 
     // The component receives the names of the handlers wired to its events; null for items.
