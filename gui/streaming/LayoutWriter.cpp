@@ -208,7 +208,8 @@ void TLayoutWriter::WriteValue(const TLayoutValue& value, int depth) {
 
 void TLayoutWriter::WriteBinary(const std::vector<std::uint8_t>& bytes, int depth) {
     static constexpr char Digits[] = "0123456789ABCDEF";
-    m_text.reserve(m_text.size() + bytes.size() * 2 + bytes.size() / BytesPerLine * (depth + 4));
+    m_text.reserve(m_text.size() + bytes.size() * 2 +
+                   bytes.size() / BytesPerLine * (2 * depth + 3));
     m_text += '{';
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i % BytesPerLine == 0) {
