@@ -93,8 +93,13 @@ unsigned TLabel::TextFlags() const {
     return DT_EXPANDTABS | (m_wordWrap ? DT_WORDBREAK : 0) | (m_showAccelChar ? 0 : DT_NOPREFIX);
 }
 
+void TLabel::Loaded() {
+    TGraphicControl::Loaded();
+    Changed();
+}
+
 bool TLabel::AdjustBounds() {
-    if (!m_autoSize)
+    if (!m_autoSize || IsLoading())
         return false;
     TCanvas& canvas = MeasuringCanvas();
     canvas.Font() = m_font;

@@ -41,6 +41,7 @@ public:
 
     void Paint(TCanvas& canvas) override;
     bool DialogChar(char32_t key) override;
+    void Loaded() override;
 
 protected:
     void Notification(TComponent* component) override;
@@ -48,7 +49,8 @@ protected:
 private:
     unsigned TextFlags() const;
     void Changed();
-    // Fits the bounds to the text when AutoSize asks for it; returns whether they changed.
+    // Fits the bounds to the text when AutoSize asks for it; returns whether they changed. While
+    // a layout is read the width the text wraps at may not have arrived yet, so it waits.
     bool AdjustBounds();
     void DrawCaption(TCanvas& canvas, TRect rect, unsigned flags) const;
 

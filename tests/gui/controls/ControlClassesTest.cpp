@@ -234,4 +234,19 @@ TEST_F(ControlClassesTest, AFormOfControlsWritesTheSameTextAfterReadingItBack) {
     EXPECT_EQ(TLayoutWriter::Write(copy), first);
 }
 
+TEST_F(ControlClassesTest, AWrappedLabelSizesItselfOnceEverythingIsRead) {
+    Read("object Form: TForm\n"
+         "  object Label1: TLabel\n"
+         "    Width = 100\n"
+         "    Caption = 'Лабораторный стенд генератора'\n"
+         "    WordWrap = True\n"
+         "  end\n"
+         "end\n");
+    TLabel line(&Form());
+    line.SetCaption("Лабораторный");
+    const TLabel& label = Named<TLabel>("Label1");
+    EXPECT_LE(label.Width(), 100);
+    EXPECT_GE(label.Height(), 2 * line.Height());
+}
+
 } // namespace

@@ -36,5 +36,6 @@ TEST(Color, NamesRoundTripAndUnnamedColoursHaveNone) {
     }
     EXPECT_EQ(ColorToIdent(clBtnFace), "clBtnFace");
     EXPECT_FALSE(ColorToIdent(RGB(1, 2, 3)).has_value());
-    EXPECT_FALSE(IdentToColor("clbtnface").has_value());
+    EXPECT_EQ(IdentToColor("clbtnface"), clBtnFace);
+    EXPECT_FALSE(IdentToColor("clBtn").has_value());
 }
