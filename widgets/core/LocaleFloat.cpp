@@ -79,7 +79,8 @@ std::optional<std::string> CFormOf(const std::string& text, const std::string& s
     pos = integerEnd;
     if (!separator.empty() && text.compare(pos, separator.size(), separator) == 0) {
         const std::size_t fractionEnd = SkipDigits(text, pos + separator.size());
-        cForm += "." + text.substr(pos + separator.size(), fractionEnd - pos - separator.size());
+        cForm += '.';
+        cForm.append(text, pos + separator.size(), fractionEnd - pos - separator.size());
         pos = fractionEnd;
     }
     if (cForm.find_first_of("0123456789") == std::string::npos)
