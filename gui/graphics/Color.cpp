@@ -1,9 +1,9 @@
 #include "gui/graphics/Color.h"
 
-#include <algorithm>
 #include <array>
-#include <string_view>
 #include <utility>
+
+#include "gui/graphics/SameText.h"
 
 namespace {
 
@@ -120,11 +120,8 @@ std::optional<std::string> ColorToIdent(TColor color) {
 
 // Names are matched without regard to case, as every other name in a layout is.
 std::optional<TColor> IdentToColor(const std::string& ident) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     for (const auto& [value, name] : kColorNames) {
-        const std::string_view candidate(name);
-        if (std::equal(ident.begin(), ident.end(), candidate.begin(), candidate.end(),
-                       [&](char a, char b) { return lower(a) == lower(b); })) {
+        if (SameText(ident, name)) {
             return value;
         }
     }

@@ -4,12 +4,6 @@
 
 #include "gui/graphics/Exception.h"
 
-bool SameText(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, std::type_index type,
                        TCreate create)
     : m_name(std::move(name)), m_parent(parent), m_type(type), m_create(std::move(create)) {

@@ -6,6 +6,7 @@
 #include <typeindex>
 #include <vector>
 
+#include "gui/graphics/SameText.h"
 #include "gui/streaming/DefinedProperty.h"
 #include "gui/streaming/PropInfo.h"
 
@@ -51,6 +52,3 @@ private:
     std::vector<TPropInfo> m_properties;
     std::vector<TDefinedProperty> m_defined;
 };
-
-// Case-insensitive comparison of property names and paths (ASCII letters).
-bool SameText(std::string_view a, std::string_view b);

@@ -69,10 +69,7 @@ void TiComponent::SetBackGroundPicture(const TBitmap& value) {
 }
 
 void TiComponent::SetBorderStyle(TiBevelStyle value) {
-    if (value == m_borderStyle)
-        return;
-    m_borderStyle = value;
-    BackGroundChange();
+    StoreProperty(value, m_borderStyle, ckBackGround);
 }
 
 void TiComponent::SetOffsetX(int value) {
@@ -92,10 +89,7 @@ void TiComponent::SetCachedDrawing(bool value) {
     BackGroundChange();
 }
 
-void TiComponent::SetBounds(int left, int top, int width, int height) {
-    if (left == Left() && top == Top() && width == Width() && height == Height())
-        return;
-    TCustomControl::SetBounds(left, top, width, height);
+void TiComponent::Resized() {
     GetBackGroundBitmap().SetSize(Width(), Height());
     BackGroundChange();
 }

@@ -51,8 +51,6 @@ public:
     bool CachedDrawing() const { return m_cachedDrawing; }
     virtual void SetCachedDrawing(bool value);
 
-    void SetBounds(int left, int top, int width, int height) override;
-
     virtual TPoint GetCenterPoint(TCanvas& canvas);
     TRealPoint GetCenterPointDouble() const;
     TPoint PolarPoint(TPoint center, double radius, double degrees) const;
@@ -143,6 +141,8 @@ protected:
     // The whole widget is drawn into a fresh bitmap and copied in one piece, so it never
     // flickers and never needs its window erased.
     void Paint() override;
+    // The cached background follows the new size; its content must be drawn anew.
+    void Resized() override;
     bool Destroying() const { return m_destroying; }
     // Derived destructors call it first, so that nothing paints a half-destroyed widget.
     void BeginDestroy() { m_destroying = true; }

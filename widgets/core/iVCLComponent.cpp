@@ -64,10 +64,8 @@ void TiVCLComponent::SetTransparent(bool value) {
     BackGroundChange();
 }
 
-void TiVCLComponent::SetBounds(int left, int top, int width, int height) {
-    if (left == Left() && top == Top() && width == Width() && height == Height())
-        return;
-    TiComponent::SetBounds(left, top, width, height);
+void TiVCLComponent::Resized() {
+    TiComponent::Resized();
     if (m_snapshot)
         m_snapshot->SetSize(Width(), Height());
     RequestSnapshot();

@@ -25,7 +25,6 @@ public:
     bool Transparent() const { return m_transparent; }
     virtual void SetTransparent(bool value);
 
-    void SetBounds(int left, int top, int width, int height) override;
     void RefreshBackGround() override;
 
     bool TimerActive() const override;
@@ -60,6 +59,8 @@ public:
 
 protected:
     void DrawBackground(TCanvas& canvas, TColor color) override;
+    // A moved or resized control has other pixels beneath it.
+    void Resized() override;
 
 private:
     void RequestSnapshot();
