@@ -6,12 +6,15 @@
 
 #include "gui/graphics/Exception.h"
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::uintmax_t maxSize) {
     // A directory opens as a stream on Linux and only fails inside the read, with a library
     // exception rather than ours.
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        throw Exception("Cannot open file \"" + path + "\"");
+        throw Exception("Cannot open file \"" + path + "\". " +
+                        (error ? error.message() : std::string("It is not a regular file")));
+    if (std::filesystem::file_size(path, error) > maxSize)
+        throw Exception("File \"" + path + "\" is too large");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw Exception("Cannot open file \"" + path + "\"");

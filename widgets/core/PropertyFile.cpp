@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "gui/graphics/Exception.h"
+#include "gui/graphics/FileBytes.h"
 #include "gui/streaming/ClassInfo.h"
 #include "gui/streaming/ClassRegistry.h"
 #include "widgets/core/LocaleFloat.h"
@@ -194,22 +195,6 @@ void WriteTextFile(const std::string& fileName, const std::string& text) {
         throw Exception("Cannot write file \"" + fileName + "\"");
 }
 
-// Reads through the stream rather than its buffer so that a failed read (a directory, say) is a
-// stream state and not an exception of the library's own.
-std::string ReadTextFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        throw Exception("Cannot open file \"" + fileName + "\". " + SystemReason());
-    std::string text(TPropertyFile::MaxFileSize + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad())
-        throw Exception("Cannot read file \"" + fileName + "\"");
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (text.size() > TPropertyFile::MaxFileSize)
-        throw Exception("File \"" + fileName + "\" is too large for a property file");
-    return text;
-}
-
 void Guarded(const char* failure, const std::function<void()>& action) {
     try {
         action();
@@ -247,7 +232,10 @@ void TPropertyFile::Save(const TObject& object, const std::string& fileName,
 }
 
 void TPropertyFile::Load(TObject& object, const std::string& fileName) {
-    Guarded(LoadingFailure, [&] { LoadText(object, ReadTextFile(fileName)); });
+    Guarded(LoadingFailure, [&] {
+        const std::vector<std::uint8_t> bytes = ReadFileBytes(fileName, MaxFileSize);
+        LoadText(object, std::string(bytes.begin(), bytes.end()));
+    });
 }
 
 std::string TPropertyFile::SaveToText(const TObject& object, bool saveAllProperties) {
