@@ -39,7 +39,9 @@ protected:
     }
 
     THandlerTable handlers;
-    std::string path = ::testing::TempDir() + "widget-properties.txt";
+    // CTest runs the cases of this fixture side by side, so each needs a file of its own.
+    std::string path = ::testing::TempDir() + "widget-properties-" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 };
 
 TEST_F(WidgetPersistence, LayoutRoundTripKeepsValuesEqualToTheStreamDefaultsThroughTheExtras) {
