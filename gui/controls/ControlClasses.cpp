@@ -2,6 +2,7 @@
 
 #include "gui/controls/Image.h"
 #include "gui/controls/Label.h"
+#include "gui/controls/RichEdit.h"
 #include "gui/controls/SpeedButton.h"
 #include "gui/streaming/ClassBuilder.h"
 #include "gui/streaming/FrameworkClasses.h"
@@ -56,6 +57,20 @@ const TClassInfo& TControlClasses::Label() {
     return info;
 }
 
+const TClassInfo& TControlClasses::RichEdit() {
+    static const TClassInfo& info =
+        TClassBuilder<TRichEdit>("TRichEdit", &TFrameworkClasses::WinControl())
+            .Color("Color", &TRichEdit::Color, &TRichEdit::SetColor, clWindow)
+            .Object("Font", SubObject<TRichEdit, TFont>(&TRichEdit::Font),
+                    TFrameworkClasses::Font())
+            .Boolean("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly, false)
+            .Enumeration("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars,
+                         {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}, ssNone)
+            .Boolean("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap, true)
+            .Build();
+    return info;
+}
+
 // GroupIndex comes before Down: a button outside a group cannot stay down.
 const TClassInfo& TControlClasses::SpeedButton() {
     static const TClassInfo& info =
@@ -90,5 +105,6 @@ void TControlClasses::RegisterAll() {
     TFrameworkClasses::Bitmap();
     Image();
     Label();
+    RichEdit();
     SpeedButton();
 }

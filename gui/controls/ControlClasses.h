@@ -7,6 +7,7 @@ class TControlClasses {
 public:
     static const TClassInfo& Image();
     static const TClassInfo& Label();
+    static const TClassInfo& RichEdit();
     static const TClassInfo& SpeedButton();
 
     // Builds the class information of every framework and control class, so that layouts may
