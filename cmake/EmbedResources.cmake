@@ -8,9 +8,11 @@
 # go in with the assembler's .incbin, so even large pictures cost no compile time, and a generated
 # source registers them from a static object; being a source of the target itself, the linker
 # keeps it. Editing an embedded file rebuilds only that generated source; adding or removing one
-# needs a re-run of CMake, as any change of a source list does.
+# needs a re-run of CMake, as any change of a source list does. With GENERATED the files are
+# outputs of the build itself (the artwork), so they need not exist yet when CMake runs; the
+# target must then depend on whatever produces them.
 function(stend_embed_resources)
-    cmake_parse_arguments(PARSE_ARGV 0 ARG "" "TARGET;ROOT" "FILES")
+    cmake_parse_arguments(PARSE_ARGV 0 ARG "GENERATED" "TARGET;ROOT" "FILES")
     if(NOT ARG_TARGET OR NOT ARG_ROOT OR NOT ARG_FILES)
         message(FATAL_ERROR "stend_embed_resources needs TARGET, ROOT and FILES")
     endif()
@@ -32,7 +34,7 @@ function(stend_embed_resources)
     set(index 0)
     foreach(file IN LISTS ARG_FILES)
         get_filename_component(path "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-        if(NOT EXISTS "${path}" OR IS_DIRECTORY "${path}")
+        if(NOT ARG_GENERATED AND (NOT EXISTS "${path}" OR IS_DIRECTORY "${path}"))
             message(FATAL_ERROR "stend_embed_resources: no such file: ${path}")
         endif()
         file(RELATIVE_PATH name "${root}" "${path}")
