@@ -108,7 +108,60 @@ std::optional<TLayoutValue> StoredValue(const TObject& object, const TPropInfo& 
     }
 }
 
+// What the property holds now, defaults included.
+TLayoutValue CurrentValue(const TObject& object, const TPropInfo& property,
+                          const TComponent& component, const std::string& path) {
+    switch (property.Kind) {
+    case tkDouble:
+        return TLayoutValue::OfDouble(property.GetDouble(object));
+    case tkString:
+        return TLayoutValue::OfString(property.GetString(object));
+    case tkEvent:
+        return TLayoutValue::OfIdent(component.EventHandlerName(path));
+    case tkClass:
+        throw EWriteError(path + " is an object; name one of its properties");
+    default:
+        return OrdinalValue(property, property.GetOrdinal(object));
+    }
+}
+
+std::string UnknownProperty(const TComponent& component, const std::string& path) {
+    return "'" + component.Name() + "' has no property " + path;
+}
+
 } // namespace
+
+std::string TLayoutWriter::ValueText(const TComponent& component, const std::string& path) {
+    const TClassInfo* info = TClassRegistry::Instance().FindByType(typeid(component));
+    if (!info)
+        throw EWriteError(UnknownProperty(component, path));
+    const TObject* object = &component;
+    std::size_t start = 0;
+    TLayoutWriter writer;
+    for (;;) {
+        const std::size_t dot = path.find('.', start);
+        const std::string name = path.substr(start, dot == std::string::npos ? dot : dot - start);
+        if (const TDefinedProperty* defined = info->FindDefined(path.substr(start))) {
+            if (defined->HasData(*object))
+                writer.WriteValue(defined->Write(*object), 0);
+            return writer.m_text;
+        }
+        const TPropInfo* property = info->FindProperty(name);
+        if (!property)
+            throw EWriteError(UnknownProperty(component, path));
+        if (dot == std::string::npos) {
+            const TLayoutValue value = CurrentValue(*object, *property, component, path);
+            if (value.Kind != lvIdent || !value.Text.empty())
+                writer.WriteValue(value, 0);
+            return writer.m_text;
+        }
+        object = property->Kind == tkClass ? property->GetObject(*object) : nullptr;
+        info = property->ObjectClass;
+        if (!object || !info)
+            throw EWriteError(UnknownProperty(component, path));
+        start = dot + 1;
+    }
+}
 
 std::string TLayoutWriter::Write(const TComponent& root) {
     const TClassInfo* info = TClassRegistry::Instance().FindByType(typeid(root));

@@ -22,6 +22,11 @@ public:
     static std::vector<TLayoutProperty> WriteObjectProperties(const TObject& object,
                                                               const TClassInfo& info);
 
+    // The current value of one property (a path such as "Font.Color" reaches into sub-objects)
+    // as the layout text writes it, whether or not it equals the default. An unset event reads
+    // as an empty text. Throws EWriteError when the component's class has no such property.
+    static std::string ValueText(const TComponent& component, const std::string& path);
+
 private:
     // The component names the handlers of its events; null for items.
     static void CollectProperties(const TObject& object, const TClassInfo& info,
