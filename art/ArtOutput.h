@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+class TArtCanvas;
+
+// The folder the artwork goes to. Every file is read back through the program's own picture
+// decoder right after it is written, so a picture the program could not load fails the build.
+class TArtOutput {
+public:
+    explicit TArtOutput(std::string folder);
+
+    // name is relative to the folder, with '/' separators; missing subfolders are created.
+    void Jpeg(const std::string& name, const TArtCanvas& canvas) const;
+    void Icon(const std::string& name, const TArtCanvas& canvas) const;
+    void Bmp(const std::string& name, const TArtCanvas& canvas) const;
+
+private:
+    std::string PathOf(const std::string& name) const;
+    static void Verify(const std::string& path, const TArtCanvas& canvas);
+
+    std::string m_folder;
+};

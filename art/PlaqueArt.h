@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+class TArtCanvas;
+
+// The red oval plaques of the menu and theory buttons, and the recesses they lie in.
+class TPlaqueArt {
+public:
+    // Fills a transparent canvas of the button's size with the plaque. A pressed plaque keeps
+    // the outline but sinks: darker, lit from below, its caption shifted down and right.
+    static void Draw(const TArtCanvas& canvas, const std::string& caption, int fontPx,
+                     bool pressed);
+    // The oval recess in a background behind a button at the given bounds.
+    static void DrawRecess(const TArtCanvas& canvas, double x, double y, double w, double h);
+
+private:
+    static void DrawBody(const TArtCanvas& canvas, bool pressed);
+    static void DrawCaption(const TArtCanvas& canvas, const std::string& caption, int fontPx,
+                            bool pressed);
+};

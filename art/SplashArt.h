@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cairo.h>
+
+class TArtCanvas;
+class TArtOutput;
+
+// The splash screen: an old sepia photograph of a telescope under an observatory dome, and
+// the block its progress bar is built from.
+class TSplashArt {
+public:
+    static void Write(const TArtOutput& output);
+
+private:
+    // The scene is drawn in greys and toned afterwards, as a print would be.
+    static void DrawSky(const TArtCanvas& canvas);
+    static void DrawDome(cairo_t* cr);
+    static void DrawTelescope(cairo_t* cr);
+    static void DrawFloor(cairo_t* cr);
+    static void Tone(const TArtCanvas& canvas);
+    static void DrawCaption(const TArtCanvas& canvas);
+    static void WriteBlock(const TArtOutput& output);
+};
