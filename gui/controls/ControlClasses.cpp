@@ -67,6 +67,7 @@ const TClassInfo& TControlClasses::RichEdit() {
             .Enumeration("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars,
                          {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}, ssNone)
             .Boolean("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap, true)
+            .Default("TabStop", true)
             .Build();
     return info;
 }
