@@ -1,0 +1,66 @@
+#include "ProgramFixture.h"
+
+ProgramFixture::ProgramFixture() : m_previousDir(std::filesystem::current_path()) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_runDir = std::filesystem::temp_directory_path() /
+               ("stend-e2e-" + std::string(info->test_suite_name()) + "-" + info->name());
+    std::filesystem::remove_all(m_runDir);
+    std::filesystem::copy(STEND_RUN_DIR, m_runDir, std::filesystem::copy_options::recursive);
+    std::filesystem::current_path(m_runDir);
+}
+
+ProgramFixture::~ProgramFixture() {
+    m_program.reset();
+    std::filesystem::current_path(m_previousDir);
+    std::filesystem::remove_all(m_runDir);
+}
+
+void ProgramFixture::Start() {
+    auto platform = std::make_unique<THeadlessPlatform>();
+    m_platform = platform.get();
+    m_program = std::make_unique<TProgram>(std::move(platform));
+    App().MainForm()->Show();
+}
+
+void ProgramFixture::Remove(const std::string& relativePath) {
+    ASSERT_GT(std::filesystem::remove_all(m_runDir / relativePath), 0u) << relativePath;
+}
+
+void ProgramFixture::Click(TForm& form, const std::string& component) {
+    m_platform->Click(CentreOnScreen(form, component));
+}
+
+void ProgramFixture::Press(TForm& form, const std::string& component) {
+    m_platform->MouseDown(CentreOnScreen(form, component));
+}
+
+void ProgramFixture::Release(TForm& form, const std::string& component) {
+    m_platform->MouseUp(CentreOnScreen(form, component));
+}
+
+TImage& ProgramFixture::Picture(TForm& form, const std::string& component) {
+    return dynamic_cast<TImage&>(*form.FindComponent(component));
+}
+
+bool ProgramFixture::ShowsRunTimePicture(const TImage& image,
+                                         const std::string& relativePath) const {
+    TImage file(nullptr);
+    file.LoadFromFile((m_runDir / relativePath).string());
+    return SamePicture(image.Picture(), file.Picture());
+}
+
+bool ProgramFixture::SamePicture(const TBitmap& a, const TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                return false;
+    return true;
+}
+
+TPoint ProgramFixture::CentreOnScreen(TForm& form, const std::string& component) {
+    auto& control = dynamic_cast<TControl&>(*form.FindComponent(component));
+    const TPoint centre{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
+    return THeadlessPlatform::ClientToScreen(form, centre);
+}

@@ -1,0 +1,55 @@
+#include "ProgramFixture.h"
+
+#include "app/Form1.h"
+#include "app/Form3.h"
+#include "app/Screens.h"
+#include "gui/framework/Timer.h"
+
+namespace {
+
+int VisibleBlocks() {
+    int count = 0;
+    for (int i = 0; i < TForm1::BlockCount; ++i)
+        if (Form1->Block(i).Visible()) {
+            EXPECT_EQ(i, count) << "blocks must fill up from the left without gaps";
+            ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+using Splash = ProgramFixture;
+
+TEST_F(Splash, StartsAsTheOnlyVisibleScreenWithTheFirstBlockAndTheTitle) {
+    Start();
+    EXPECT_EQ(App().Title(), "Стенд");
+    EXPECT_EQ(App().MainForm(), Form1);
+    ASSERT_EQ(App().FormCount(), 5);
+    for (int i = 1; i < App().FormCount(); ++i)
+        EXPECT_FALSE(App().Forms(i)->Visible()) << i;
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_EQ(Form1->ClientWidth(), 451);
+    EXPECT_EQ(Form1->ClientHeight(), 353);
+    EXPECT_EQ(VisibleBlocks(), 1);
+    for (int i = 0; i < TForm1::BlockCount; ++i)
+        EXPECT_EQ(Form1->Block(i).Left(), 16 + 24 * i) << i;
+}
+
+TEST_F(Splash, EachTickRevealsOneBlockAndTheEighteenthHandsOverToTheMenu) {
+    Start();
+    for (int tick = 1; tick <= 17; ++tick) {
+        Advance(130);
+        ASSERT_EQ(VisibleBlocks(), tick + 1) << "tick " << tick;
+        ASSERT_TRUE(Form1->Visible()) << "tick " << tick;
+    }
+    Advance(129);
+    EXPECT_TRUE(Form1->Visible()) << "not before 18 x 130 ms";
+    Advance(1);
+    EXPECT_FALSE(Form1->Visible());
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_TRUE(Front(*Form3));
+    EXPECT_FALSE(dynamic_cast<TTimer&>(*Form1->FindComponent("Timer1")).Enabled());
+    EXPECT_EQ(VisibleBlocks(), TForm1::BlockCount);
+    EXPECT_FALSE(App().Terminated()) << "hiding the main window must not end the program";
+}
