@@ -24,6 +24,7 @@ constexpr TSign Signs[] = {
     {153, 89, "ВЫХОД", "ico/v2.ico", "ico/v3.ico"},
 };
 
+constexpr int PlankHeight = 192;
 constexpr TRgb TableLight = TRgb::Bytes(150, 98, 52);
 constexpr TRgb TableDark = TRgb::Bytes(74, 40, 16);
 
@@ -45,7 +46,7 @@ void TBenchArt::Write(const TArtOutput& output) {
 
 void TBenchArt::WriteBackground(const TArtOutput& output) {
     const TArtCanvas canvas(1024, 768);
-    TWoodTexture(3, TableLight, TableDark).Paint(canvas);
+    TWoodTexture(3, TableLight, TableDark, PlankHeight).Paint(canvas);
     // Light pooled in the middle of the table, the corners falling into shade.
     cairo_pattern_t* light = cairo_pattern_create_radial(480, 360, 80, 512, 384, 720);
     TRgb{1, 0.9, 0.7}.Stop(light, 0, 0.12);
@@ -58,21 +59,40 @@ void TBenchArt::WriteBackground(const TArtOutput& output) {
     output.Jpeg("pictures/bench.jpg", canvas);
 }
 
-// Burnt into the wood: dark letters with a faint scorched halo.
+// An engraved brass name plate screwed to the top edge of the table.
 void TBenchArt::DrawHeading(const TArtCanvas& canvas) {
     cairo_t* cr = canvas.Cr();
-    const TArtText heading(cr, "Лабораторный стенд", "PT Serif Bold 38px");
-    const PangoRectangle ink = heading.Ink();
-    const double x = 512 - ink.x - ink.width / 2.0;
-    const double y = 30 - ink.y - ink.height / 2.0;
-    canvas.SoftShadow(
-        [&](cairo_t* c) {
-            const TArtText halo(c, "Лабораторный стенд", "PT Serif Bold 38px");
-            halo.AddPath(x, y);
-        },
-        0, 0, 5, 0.45);
-    heading.Draw(x, y + 1.2, TRgb{1, 0.85, 0.6}, 0.35);
-    heading.Draw(x, y, TRgb::Bytes(40, 18, 4));
+    const TArtText heading(cr, "Лабораторный стенд", "PT Serif Bold 30px");
+    const double w = heading.Width() + 80;
+    const double h = 44;
+    const double x = 512 - w / 2;
+    const double y = 8;
+    const auto addPlate = [&](cairo_t* c) { TArtCanvas::RoundedRect(c, x, y, w, h, 6); };
+    canvas.SoftShadow(addPlate, 2, 4, 5, 0.7);
+    addPlate(cr);
+    cairo_pattern_t* brass = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h * 1.6);
+    TRgb::Bytes(252, 232, 170).Stop(brass, 0);
+    TRgb::Bytes(196, 150, 64).Stop(brass, 0.45);
+    TRgb::Bytes(236, 200, 120).Stop(brass, 0.7);
+    TRgb::Bytes(150, 104, 36).Stop(brass, 1);
+    cairo_set_source(cr, brass);
+    cairo_fill(cr);
+    cairo_pattern_destroy(brass);
+    TArtCanvas::RoundedRect(cr, x + 3.5, y + 3.5, w - 7, h - 7, 4);
+    cairo_set_line_width(cr, 1);
+    TRgb::Bytes(110, 70, 20).Use(cr, 0.6);
+    cairo_stroke(cr);
+    for (const double sx : {x + 14, x + w - 14}) {
+        cairo_arc(cr, sx, y + h / 2, 4, 0, 2 * M_PI);
+        TRgb::Bytes(120, 80, 26).Use(cr);
+        cairo_fill(cr);
+        cairo_move_to(cr, sx - 2.5, y + h / 2 + 2);
+        cairo_line_to(cr, sx + 2.5, y + h / 2 - 2);
+        TRgb::Bytes(250, 226, 160).Use(cr);
+        cairo_stroke(cr);
+    }
+    heading.DrawCentred(512, y + h / 2 + 1, TRgb::Bytes(255, 240, 200), 0.7);
+    heading.DrawCentred(512, y + h / 2, TRgb::Bytes(60, 36, 8));
 }
 
 void TBenchArt::DrawInset(const TArtCanvas& canvas) {

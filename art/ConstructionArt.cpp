@@ -87,9 +87,6 @@ void TConstructionArt::DrawYoke(cairo_t* cr) {
     cairo_clip(cr);
     Hatch(cr, 7);
     cairo_restore(cr);
-    // Feet the machine stands on.
-    cairo_rectangle(cr, Cx - 110, Cy + YokeOuter - 22, 40, 18);
-    cairo_rectangle(cr, Cx + 70, Cy + YokeOuter - 22, 40, 18);
     cairo_new_path(cr);
 }
 
@@ -100,12 +97,14 @@ void TConstructionArt::DrawPole(cairo_t* cr, double angle, const char* letter) {
     cairo_rotate(cr, angle + M_PI / 2);
     // In these coordinates the pole points up (towards -y) from the centre.
     const double coreHalf = 22;
+    const double shoeOuter = PoleShoe + 14;
+    const double coreMeets = std::asin(coreHalf / shoeOuter);
+    const double shoeHalf = 0.62;
     cairo_move_to(cr, -coreHalf, -YokeInner - 4);
-    cairo_line_to(cr, -coreHalf, -PoleShoe - 14);
-    cairo_arc_negative(cr, 0, 0, PoleShoe + 2, -M_PI / 2 - 0.2, -M_PI / 2 - 0.62);
-    cairo_arc(cr, 0, 0, PoleShoe, -M_PI / 2 - 0.62, -M_PI / 2 + 0.62);
-    cairo_arc_negative(cr, 0, 0, PoleShoe + 14, -M_PI / 2 + 0.62, -M_PI / 2 + 0.2);
-    cairo_line_to(cr, coreHalf, -PoleShoe - 14);
+    cairo_line_to(cr, -coreHalf, -std::sqrt(shoeOuter * shoeOuter - coreHalf * coreHalf));
+    cairo_arc_negative(cr, 0, 0, shoeOuter, -M_PI / 2 - coreMeets, -M_PI / 2 - shoeHalf);
+    cairo_arc(cr, 0, 0, PoleShoe, -M_PI / 2 - shoeHalf, -M_PI / 2 + shoeHalf);
+    cairo_arc_negative(cr, 0, 0, shoeOuter, -M_PI / 2 + shoeHalf, -M_PI / 2 + coreMeets);
     cairo_line_to(cr, coreHalf, -YokeInner - 4);
     cairo_close_path(cr);
     FillShaded(cr, Steel);

@@ -72,7 +72,7 @@ void TSchemesArt::DrawIndependent(const TCircuitPen& pen) {
     pen.Winding(160, Top + 14, 160, Bottom - 14, 5);
     pen.Polyline({160, Bottom - 14, 160, Bottom - 4, 40, Bottom - 4, 40, Middle + 3});
     pen.Battery(40, Middle);
-    pen.Label(96, Top + 12, "Rр");
+    pen.Label(120, Top + 12, "Rр");
     pen.Label(170, Middle - 8, "ОВ");
     pen.Polyline({ax, Middle - ArmatureRadius - 6, ax, Top, 370, Top, 370, Middle - 20});
     pen.Polyline({ax, Middle + ArmatureRadius + 6, ax, Bottom, 370, Bottom, 370, Middle + 20});
@@ -88,7 +88,7 @@ void TSchemesArt::DrawSeries(const TCircuitPen& pen) {
     pen.Label(150, Top + 6, "ОВ");
     pen.Polyline({200, Top, 230, Top});
     pen.Resistor(230, Top, 300, Top, true);
-    pen.Label(252, Top + 10, "Rр");
+    pen.Label(276, Top + 8, "Rр");
     pen.Polyline({300, Top, 370, Top, 370, Middle - 20});
     pen.Polyline({ax, Middle + ArmatureRadius + 6, ax, Bottom, 370, Bottom, 370, Middle + 20});
     pen.Armature(ax, Middle, ArmatureRadius);
@@ -101,14 +101,15 @@ void TSchemesArt::DrawShunt(const TCircuitPen& pen) {
     const double bx = 200;
     pen.Polyline({ax, Middle - ArmatureRadius - 6, ax, Top, 370, Top, 370, Middle - 20});
     pen.Polyline({ax, Middle + ArmatureRadius + 6, ax, Bottom, 370, Bottom, 370, Middle + 20});
-    pen.Resistor(bx, Top, bx, Middle, true);
-    pen.Winding(bx, Middle + 2, bx, Bottom - 2, 5);
-    pen.Polyline({bx, Middle, bx, Middle + 2});
-    pen.Polyline({bx, Bottom - 2, bx, Bottom});
+    pen.Polyline({bx, Top, bx, Top + 4});
+    pen.Resistor(bx, Top + 4, bx, Middle - 2, true);
+    pen.Polyline({bx, Middle - 2, bx, Middle + 2});
+    pen.Winding(bx, Middle + 2, bx, Bottom - 4, 4);
+    pen.Polyline({bx, Bottom - 4, bx, Bottom});
     pen.Junction(bx, Top);
     pen.Junction(bx, Bottom);
-    pen.Label(bx + 16, Top + 8, "Rр");
-    pen.Label(bx + 12, Middle + 14, "ОВ");
+    pen.Label(bx - 38, Top + 8, "Rр");
+    pen.Label(bx + 10, Middle + 10, "ОВ");
     pen.Armature(ax, Middle, ArmatureRadius);
     DrawLoad(pen, 370);
 }

@@ -10,11 +10,17 @@ namespace {
 
 constexpr double Margin = 6;
 constexpr double Radius = 12;
-const TRgb SignLight = TRgb::Bytes(214, 164, 104);
-const TRgb SignDark = TRgb::Bytes(120, 70, 32);
+constexpr double ScrewSpace = 24;
+constexpr int MinFontPx = 12;
+constexpr TRgb SignLight = TRgb::Bytes(214, 164, 104);
+constexpr TRgb SignDark = TRgb::Bytes(120, 70, 32);
 
 void AddBoard(cairo_t* cr, double w, double h) {
     TArtCanvas::RoundedRect(cr, Margin, Margin, w - 2 * Margin, h - 2 * Margin, Radius);
+}
+
+std::string CaptionFont(int px) {
+    return "PT Serif Bold " + std::to_string(px) + "px";
 }
 
 void StrokeBevel(cairo_t* cr, double w, double h, double offset, const TRgb& color, double alpha) {
@@ -88,8 +94,14 @@ void TSignArt::DrawScrew(cairo_t* cr, double cx, double cy) {
 void TSignArt::DrawCaption(const TArtCanvas& canvas, const std::string& caption, bool pressed) {
     const double w = canvas.Width();
     const double h = canvas.Height();
-    const int fontPx = static_cast<int>(std::min(26.0, h * 0.32));
-    const TArtText text(canvas.Cr(), caption, "PT Serif Bold " + std::to_string(fontPx) + "px");
+    // Between the screws, at most a third of the board's height.
+    const double room = w - 2 * Margin - 2 * ScrewSpace;
+    int fontPx = static_cast<int>(h * 0.32);
+    while (fontPx > MinFontPx &&
+           TArtText(canvas.Cr(), caption, CaptionFont(fontPx)).Ink().width > room) {
+        --fontPx;
+    }
+    const TArtText text(canvas.Cr(), caption, CaptionFont(fontPx));
     const double shift = pressed ? 1 : 0;
     // Carved: the lower lip of each groove catches the light, the groove itself is dark.
     text.DrawCentred(w / 2 + shift, h / 2 + shift + 1.2, TRgb{1, 0.9, 0.7}, 0.55);
