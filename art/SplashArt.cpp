@@ -12,9 +12,13 @@ namespace {
 
 constexpr int Width = 1000;
 constexpr int Height = 750;
-// The dome's slit, open to the sky.
-constexpr double SlitLeft = 560;
-constexpr double SlitRight = 700;
+// The dome: its zenith lies above the picture, its base ring across the middle.
+constexpr double ZenithX = 640;
+constexpr double ZenithY = -120;
+constexpr double BaseY = 470;
+constexpr double FloorY = 560;
+// Half the width of the slit, in the units of the meridians.
+constexpr double SlitHalf = 0.22;
 
 void Grey(cairo_t* cr, double value, double alpha = 1) {
     cairo_set_source_rgba(cr, value, value, value, alpha);
@@ -43,6 +47,22 @@ void FillTube(cairo_t* cr, double x0, double y0, double x1, double y1, double da
     cairo_pattern_destroy(pattern);
 }
 
+// A cylinder from a to b, lit from the upper left across its axis.
+void Tube(cairo_t* cr, TSplashArt::TPoint a, TSplashArt::TPoint b, double radius, double dark,
+          double light) {
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    const double nx = -(b.y - a.y) / length * radius;
+    const double ny = (b.x - a.x) / length * radius;
+    cairo_move_to(cr, a.x + nx, a.y + ny);
+    cairo_line_to(cr, b.x + nx, b.y + ny);
+    cairo_line_to(cr, b.x - nx, b.y - ny);
+    cairo_line_to(cr, a.x - nx, a.y - ny);
+    cairo_close_path(cr);
+    // The lit side is the one facing up and left.
+    const double side = (nx + ny) < 0 ? 1 : -1;
+    FillTube(cr, a.x - side * nx, a.y - side * ny, a.x + side * nx, a.y + side * ny, dark, light);
+}
+
 } // namespace
 
 void TSplashArt::Write(const TArtOutput& output) {
@@ -60,102 +80,191 @@ void TSplashArt::Write(const TArtOutput& output) {
 void TSplashArt::DrawSky(const TArtCanvas& canvas) {
     cairo_t* cr = canvas.Cr();
     cairo_rectangle(cr, 0, 0, Width, Height);
-    FillGreyGradient(cr, 0, 0, 0, Height, 0.05, 0.2);
+    FillGreyGradient(cr, 0, 0, 0, BaseY, 0.04, 0.16);
+    // A faint band of the Milky Way across the slit.
+    const TArtNoise haze(29);
+    for (int i = 0; i < 60; ++i) {
+        const double t = i / 60.0;
+        const double x = 470 + t * 330 + (haze.Cell(i, 9) - 0.5) * 60;
+        const double y = 40 + t * 320 + (haze.Cell(i, 8) - 0.5) * 60;
+        cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, 0, x, y, 50);
+        cairo_pattern_add_color_stop_rgba(glow, 0, 1, 1, 1, 0.06);
+        cairo_pattern_add_color_stop_rgba(glow, 1, 1, 1, 1, 0);
+        cairo_set_source(cr, glow);
+        cairo_paint(cr);
+        cairo_pattern_destroy(glow);
+    }
     const TArtNoise stars(23);
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 900; ++i) {
         const double x = stars.Cell(i, 1) * Width;
-        const double y = stars.Cell(i, 2) * Height * 0.8;
-        const double size = 0.4 + std::pow(stars.Cell(i, 3), 6) * 2.2;
+        const double y = stars.Cell(i, 2) * BaseY;
+        const double size = 0.5 + std::pow(stars.Cell(i, 3), 8) * 2.6;
         cairo_arc(cr, x, y, size, 0, 2 * M_PI);
-        Grey(cr, 1, 0.5 + stars.Cell(i, 4) * 0.5);
+        Grey(cr, 1, 0.4 + stars.Cell(i, 4) * 0.6);
         cairo_fill(cr);
     }
 }
 
+// Meridian k of the vault, from the zenith (t = 0) to the base ring (t = 1).
+TSplashArt::TPoint TSplashArt::Meridian(double k, double t) {
+    const double x = ZenithX + k * 560 * std::sin(t * M_PI / 2);
+    const double y = ZenithY + (BaseY - ZenithY) * t - Bulge(x) * t;
+    return {x, y};
+}
+
+// Rings of the dome seen from below rise towards the middle of the view.
+double TSplashArt::Bulge(double x) {
+    const double d = (x - ZenithX) / 700;
+    return 28 * (1 - d * d);
+}
+
+void TSplashArt::AddSlit(cairo_t* cr) {
+    for (int i = 0; i <= 40; ++i) {
+        const TPoint p = Meridian(-SlitHalf, i / 40.0);
+        i == 0 ? cairo_move_to(cr, p.x, p.y) : cairo_line_to(cr, p.x, p.y);
+    }
+    for (int i = 40; i >= 0; --i) {
+        const TPoint p = Meridian(SlitHalf, i / 40.0);
+        cairo_line_to(cr, p.x, p.y);
+    }
+    cairo_close_path(cr);
+}
+
 void TSplashArt::DrawDome(cairo_t* cr) {
-    // The dome's inside: a dark vault around the lit slit.
-    cairo_rectangle(cr, 0, 0, Width, Height);
-    cairo_rectangle(cr, SlitRight, 0, SlitLeft - SlitRight, 470);
+    // The vault, lit faintly from a lamp below; the slit is left open to the sky.
+    cairo_rectangle(cr, 0, 0, Width, BaseY);
+    AddSlit(cr);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_pattern_t* vault = cairo_pattern_create_radial(630, 560, 60, 560, 500, 760);
-    cairo_pattern_add_color_stop_rgb(vault, 0, 0.42, 0.42, 0.42);
-    cairo_pattern_add_color_stop_rgb(vault, 0.6, 0.16, 0.16, 0.16);
-    cairo_pattern_add_color_stop_rgb(vault, 1, 0.03, 0.03, 0.03);
+    cairo_pattern_t* vault = cairo_pattern_create_radial(300, 620, 40, 420, 520, 900);
+    cairo_pattern_add_color_stop_rgb(vault, 0, 0.55, 0.55, 0.55);
+    cairo_pattern_add_color_stop_rgb(vault, 0.45, 0.24, 0.24, 0.24);
+    cairo_pattern_add_color_stop_rgb(vault, 1, 0.05, 0.05, 0.05);
     cairo_set_source(cr, vault);
     cairo_fill(cr);
     cairo_pattern_destroy(vault);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    // Ribs of the dome converging at the top.
-    cairo_set_line_width(cr, 6);
-    for (int rib = -4; rib <= 4; ++rib) {
-        if (rib == 0) {
-            continue;
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, Width, BaseY);
+    AddSlit(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
+    DrawRibs(cr);
+    cairo_restore(cr);
+    DrawShutters(cr);
+    // The base ring the dome turns on, and the round wall below it.
+    cairo_move_to(cr, 0, BaseY - Bulge(0));
+    for (int x = 0; x <= Width; x += 20) {
+        cairo_line_to(cr, x, BaseY - Bulge(x));
+    }
+    cairo_line_to(cr, Width, BaseY + 30);
+    cairo_line_to(cr, 0, BaseY + 30);
+    cairo_close_path(cr);
+    FillGreyGradient(cr, 0, BaseY - 60, 0, BaseY + 30, 0.5, 0.12);
+    cairo_rectangle(cr, 0, BaseY + 30, Width, FloorY - BaseY - 30);
+    FillGreyGradient(cr, 0, BaseY + 30, 0, FloorY, 0.3, 0.18);
+}
+
+void TSplashArt::DrawRibs(cairo_t* cr) {
+    cairo_set_line_width(cr, 5);
+    for (double k = -1.6; k <= 1.61; k += 0.4) {
+        for (int i = 0; i <= 40; ++i) {
+            const TPoint p = Meridian(k, i / 40.0);
+            i == 0 ? cairo_move_to(cr, p.x, p.y) : cairo_line_to(cr, p.x, p.y);
         }
-        cairo_move_to(cr, 630 + rib * 40, -20);
-        cairo_curve_to(cr, 630 + rib * 120, 160, 630 + rib * 160, 340, 630 + rib * 190, 500);
-        Grey(cr, rib < 0 ? 0.3 : 0.22, 0.7);
+        Grey(cr, k < 0 ? 0.34 : 0.2, 0.8);
         cairo_stroke(cr);
     }
-    // Shutter edges of the slit catch the starlight.
-    for (const double x : {SlitLeft, SlitRight}) {
-        cairo_rectangle(cr, x - 8, 0, 16, 470);
-        FillGreyGradient(cr, x - 8, 0, x + 8, 0, 0.45, 0.12);
+    cairo_set_line_width(cr, 3);
+    for (const double t : {0.35, 0.6, 0.82}) {
+        for (int i = 0; i <= 60; ++i) {
+            const TPoint p = Meridian(-2 + i / 15.0, t);
+            i == 0 ? cairo_move_to(cr, p.x, p.y) : cairo_line_to(cr, p.x, p.y);
+        }
+        Grey(cr, 0.28, 0.7);
+        cairo_stroke(cr);
     }
-    // The base ring of the dome.
-    cairo_rectangle(cr, 0, 470, Width, 26);
-    FillGreyGradient(cr, 0, 470, 0, 496, 0.5, 0.15);
+}
+
+// The shutter edges of the slit catch a little light.
+void TSplashArt::DrawShutters(cairo_t* cr) {
+    for (const double k : {-SlitHalf, SlitHalf}) {
+        for (int i = 0; i <= 40; ++i) {
+            const TPoint p = Meridian(k, i / 40.0);
+            i == 0 ? cairo_move_to(cr, p.x, p.y) : cairo_line_to(cr, p.x, p.y);
+        }
+        cairo_set_line_width(cr, 14);
+        Grey(cr, 0.12);
+        cairo_stroke_preserve(cr);
+        cairo_set_line_width(cr, 4);
+        Grey(cr, k < 0 ? 0.6 : 0.4);
+        cairo_stroke(cr);
+    }
 }
 
 void TSplashArt::DrawFloor(cairo_t* cr) {
-    cairo_rectangle(cr, 0, 496, Width, Height - 496);
-    FillGreyGradient(cr, 0, 496, 0, Height, 0.22, 0.06);
+    cairo_rectangle(cr, 0, FloorY, Width, Height - FloorY);
+    FillGreyGradient(cr, 0, FloorY, 0, Height, 0.26, 0.05);
     // Floor boards running towards the viewer.
     cairo_set_line_width(cr, 1.5);
-    for (int board = -12; board <= 12; ++board) {
-        cairo_move_to(cr, 500 + board * 30, 496);
-        cairo_line_to(cr, 500 + board * 110, Height);
+    for (int board = -14; board <= 14; ++board) {
+        cairo_move_to(cr, 500 + board * 36, FloorY);
+        cairo_line_to(cr, 500 + board * 120, Height);
     }
-    Grey(cr, 0.05, 0.6);
+    Grey(cr, 0.04, 0.6);
     cairo_stroke(cr);
+    // Light pooled on the floor by the lamp at the left.
+    cairo_pattern_t* pool = cairo_pattern_create_radial(260, 640, 10, 260, 640, 320);
+    cairo_pattern_add_color_stop_rgba(pool, 0, 1, 1, 1, 0.25);
+    cairo_pattern_add_color_stop_rgba(pool, 1, 1, 1, 1, 0);
+    cairo_rectangle(cr, 0, FloorY, Width, Height - FloorY);
+    cairo_set_source(cr, pool);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pool);
 }
 
 void TSplashArt::DrawTelescope(cairo_t* cr) {
-    // Pier.
-    cairo_move_to(cr, 450, 700);
-    cairo_line_to(cr, 470, 470);
-    cairo_line_to(cr, 530, 470);
-    cairo_line_to(cr, 550, 700);
+    // A German mount: pier, polar head, counterweight, and the refractor on its saddle.
+    const TPoint head{560, 400};
+    const double ux = 0.565;
+    const double uy = -0.826;
+    // Pier with its feet.
+    cairo_move_to(cr, 528, 420);
+    cairo_line_to(cr, 592, 420);
+    cairo_line_to(cr, 612, 680);
+    cairo_line_to(cr, 508, 680);
     cairo_close_path(cr);
-    FillTube(cr, 450, 0, 550, 0, 0.2, 0.6);
-    cairo_rectangle(cr, 420, 690, 160, 24);
-    FillGreyGradient(cr, 0, 690, 0, 714, 0.5, 0.15);
-    // Polar axis and counterweight.
-    cairo_save(cr);
-    cairo_translate(cr, 500, 460);
-    cairo_rotate(cr, -0.7);
-    cairo_rectangle(cr, -90, -14, 150, 28);
-    FillTube(cr, 0, -14, 0, 14, 0.2, 0.7);
-    cairo_rectangle(cr, -150, -34, 60, 68);
-    FillTube(cr, 0, -34, 0, 34, 0.15, 0.55);
-    cairo_restore(cr);
-    // The tube, pointing up through the slit.
-    cairo_save(cr);
-    cairo_translate(cr, 540, 400);
-    cairo_rotate(cr, -0.95);
-    cairo_rectangle(cr, -150, -38, 470, 76);
-    FillTube(cr, 0, -38, 0, 38, 0.25, 0.85);
-    for (const double x : {-150.0, 20.0, 250.0}) {
-        cairo_rectangle(cr, x, -42, 18, 84);
-        FillTube(cr, 0, -42, 0, 42, 0.15, 0.7);
+    FillTube(cr, 508, 0, 612, 0, 0.18, 0.62);
+    for (const double dx : {-110.0, 110.0}) {
+        Tube(cr, {560, 676}, {560 + dx, 712}, 9, 0.12, 0.55);
     }
-    cairo_rectangle(cr, 300, -44, 30, 88);
-    FillTube(cr, 0, -44, 0, 44, 0.1, 0.6);
-    // Eyepiece and finder.
-    cairo_rectangle(cr, -190, -10, 40, 20);
-    FillTube(cr, 0, -10, 0, 10, 0.1, 0.6);
-    cairo_rectangle(cr, -40, -70, 180, 18);
-    FillTube(cr, 0, -70, 0, -52, 0.2, 0.75);
-    cairo_restore(cr);
+    cairo_rectangle(cr, 490, 668, 140, 22);
+    FillGreyGradient(cr, 0, 668, 0, 690, 0.55, 0.12);
+    // Counterweight shaft and weight, opposite the tube.
+    const TPoint weightEnd{head.x - uy * 150, head.y + ux * 150};
+    Tube(cr, head, weightEnd, 6, 0.2, 0.75);
+    Tube(cr, {weightEnd.x + uy * 20, weightEnd.y - ux * 20},
+         {weightEnd.x - uy * 22, weightEnd.y + ux * 22}, 30, 0.15, 0.6);
+    // Polar axis housing.
+    Tube(cr, {head.x - 30, head.y + 40}, {head.x + 26, head.y - 36}, 24, 0.2, 0.7);
+    // The tube, from the eyepiece end to the dew cap, lying on the saddle.
+    const TPoint centre{head.x + uy * 62, head.y - ux * 62};
+    const TPoint back{centre.x - ux * 250, centre.y - uy * 250};
+    const TPoint front{centre.x + ux * 260, centre.y + uy * 260};
+    Tube(cr, back, front, 40, 0.22, 0.9);
+    Tube(cr, {front.x - ux * 70, front.y - uy * 70}, {front.x + ux * 4, front.y + uy * 4}, 46, 0.15,
+         0.75);
+    for (const double at : {-120.0, 60.0}) {
+        Tube(cr, {centre.x + ux * (at - 10), centre.y + uy * (at - 10)},
+             {centre.x + ux * (at + 10), centre.y + uy * (at + 10)}, 45, 0.12, 0.6);
+    }
+    // Focuser, star diagonal and eyepiece at the back.
+    Tube(cr, {back.x - ux * 50, back.y - uy * 50}, back, 16, 0.15, 0.7);
+    const TPoint diagonal{back.x - ux * 58, back.y - uy * 58};
+    Tube(cr, diagonal, {diagonal.x - uy * 40, diagonal.y + ux * 40}, 9, 0.1, 0.6);
+    // Finder on the upper side.
+    const TPoint finder{centre.x - uy * 58, centre.y + ux * 58};
+    Tube(cr, {finder.x - ux * 30, finder.y - uy * 30}, {finder.x + ux * 110, finder.y + uy * 110},
+         10, 0.2, 0.8);
 }
 
 // Sepia toning, film grain and a vignette, as in an old print.

@@ -11,10 +11,20 @@ class TSplashArt {
 public:
     static void Write(const TArtOutput& output);
 
+    struct TPoint {
+        double x;
+        double y;
+    };
+
 private:
     // The scene is drawn in greys and toned afterwards, as a print would be.
     static void DrawSky(const TArtCanvas& canvas);
+    static TPoint Meridian(double k, double t);
+    static double Bulge(double x);
+    static void AddSlit(cairo_t* cr);
     static void DrawDome(cairo_t* cr);
+    static void DrawRibs(cairo_t* cr);
+    static void DrawShutters(cairo_t* cr);
     static void DrawTelescope(cairo_t* cr);
     static void DrawFloor(cairo_t* cr);
     static void Tone(const TArtCanvas& canvas);
