@@ -11,6 +11,7 @@ namespace {
 constexpr double Margin = 4;
 constexpr double RimWidth = 5;
 constexpr int SmallestFontPx = 9;
+constexpr long LongCaption = 20;
 
 void AddOval(cairo_t* cr, double w, double h, double inset) {
     TArtCanvas::Ellipse(cr, w / 2, h / 2, w / 2 - inset, h / 2 - inset);
@@ -71,11 +72,14 @@ void TPlaqueArt::DrawCaption(const TArtCanvas& canvas, const std::string& captio
     const double h = canvas.Height();
     const int boxWidth = static_cast<int>((w - 2 * (Margin + RimWidth)) * 0.8);
     const double boxHeight = (h - 2 * (Margin + RimWidth)) * 0.78;
+    // Long captions take the narrow face so that they can stay large.
+    const std::string family =
+        g_utf8_strlen(caption.c_str(), -1) > LongCaption ? "PT Sans Narrow Bold " : "PT Sans Bold ";
     std::unique_ptr<TArtText> text;
     for (int size = fontPx; size >= SmallestFontPx; --size) {
-        text = std::make_unique<TArtText>(canvas.Cr(), caption,
-                                          "PT Sans Bold " + std::to_string(size) + "px", boxWidth,
-                                          PANGO_ALIGN_CENTER);
+        text =
+            std::make_unique<TArtText>(canvas.Cr(), caption, family + std::to_string(size) + "px",
+                                       boxWidth, PANGO_ALIGN_CENTER);
         if (text->Height() <= boxHeight && text->Ink().width <= boxWidth) {
             break;
         }

@@ -70,6 +70,8 @@ void TSplashArt::Write(const TArtOutput& output) {
     DrawSky(canvas);
     DrawDome(canvas.Cr());
     DrawFloor(canvas.Cr());
+    DrawLadder(canvas.Cr());
+    DrawDesk(canvas.Cr());
     DrawTelescope(canvas.Cr());
     Tone(canvas);
     DrawCaption(canvas);
@@ -222,6 +224,55 @@ void TSplashArt::DrawFloor(cairo_t* cr) {
     cairo_pattern_destroy(pool);
 }
 
+// The observer's ladder leaning on the wall at the right.
+void TSplashArt::DrawLadder(cairo_t* cr) {
+    Tube(cr, {820, 700}, {880, 330}, 6, 0.1, 0.5);
+    Tube(cr, {900, 712}, {950, 336}, 6, 0.1, 0.5);
+    for (double t = 0.08; t < 1; t += 0.1) {
+        Tube(cr, {820 + 60 * t, 700 - 370 * t}, {900 + 50 * t, 712 - 376 * t}, 3.5, 0.15, 0.55);
+    }
+}
+
+// A desk with a lamp and an open star atlas, the only light in the room.
+void TSplashArt::DrawDesk(cairo_t* cr) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(190, 500, 5, 190, 520, 260);
+    cairo_pattern_add_color_stop_rgba(glow, 0, 1, 1, 1, 0.35);
+    cairo_pattern_add_color_stop_rgba(glow, 1, 1, 1, 1, 0);
+    cairo_set_source(cr, glow);
+    cairo_paint(cr);
+    cairo_pattern_destroy(glow);
+    for (const double x : {70.0, 300.0}) {
+        cairo_rectangle(cr, x, 560, 12, 130);
+        FillGreyGradient(cr, x, 0, x + 12, 0, 0.35, 0.1);
+    }
+    cairo_rectangle(cr, 56, 546, 262, 18);
+    FillGreyGradient(cr, 0, 546, 0, 564, 0.6, 0.2);
+    // Open atlas: two pages with a few printed star marks.
+    cairo_move_to(cr, 150, 540);
+    cairo_line_to(cr, 200, 532);
+    cairo_line_to(cr, 252, 540);
+    cairo_line_to(cr, 250, 548);
+    cairo_line_to(cr, 150, 548);
+    cairo_close_path(cr);
+    Grey(cr, 0.92);
+    cairo_fill(cr);
+    // Lamp: base, arm and a conical shade pointing down at the desk.
+    Tube(cr, {100, 544}, {104, 470}, 3, 0.2, 0.7);
+    Tube(cr, {104, 470}, {150, 450}, 3, 0.2, 0.7);
+    cairo_move_to(cr, 140, 440);
+    cairo_line_to(cr, 168, 442);
+    cairo_line_to(cr, 186, 484);
+    cairo_line_to(cr, 132, 480);
+    cairo_close_path(cr);
+    FillGreyGradient(cr, 132, 0, 186, 0, 0.55, 0.15);
+    TArtCanvas::Ellipse(cr, 159, 482, 27, 5);
+    Grey(cr, 1);
+    cairo_fill(cr);
+    TArtCanvas::Ellipse(cr, 102, 545, 18, 4);
+    Grey(cr, 0.3);
+    cairo_fill(cr);
+}
+
 void TSplashArt::DrawTelescope(cairo_t* cr) {
     // A German mount: pier, polar head, counterweight, and the refractor on its saddle.
     const TPoint head{560, 400};
@@ -262,7 +313,7 @@ void TSplashArt::DrawTelescope(cairo_t* cr) {
     const TPoint diagonal{back.x - ux * 58, back.y - uy * 58};
     Tube(cr, diagonal, {diagonal.x - uy * 40, diagonal.y + ux * 40}, 9, 0.1, 0.6);
     // Finder on the upper side.
-    const TPoint finder{centre.x - uy * 58, centre.y + ux * 58};
+    const TPoint finder{centre.x + uy * 58, centre.y - ux * 58};
     Tube(cr, {finder.x - ux * 30, finder.y - uy * 30}, {finder.x + ux * 110, finder.y + uy * 110},
          10, 0.2, 0.8);
 }

@@ -27,6 +27,8 @@ private:
     static void DrawShutters(cairo_t* cr);
     static void DrawTelescope(cairo_t* cr);
     static void DrawFloor(cairo_t* cr);
+    static void DrawLadder(cairo_t* cr);
+    static void DrawDesk(cairo_t* cr);
     static void Tone(const TArtCanvas& canvas);
     static void DrawCaption(const TArtCanvas& canvas);
     static void WriteBlock(const TArtOutput& output);
