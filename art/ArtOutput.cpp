@@ -14,19 +14,19 @@ TArtOutput::TArtOutput(std::string folder) : m_folder(std::move(folder)) {}
 void TArtOutput::Jpeg(const std::string& name, const TArtCanvas& canvas) const {
     const std::string path = PathOf(name);
     TJpegWriter::Write(canvas, path);
-    Verify(path, canvas);
+    Verify(path, canvas, false);
 }
 
 void TArtOutput::Icon(const std::string& name, const TArtCanvas& canvas) const {
     const std::string path = PathOf(name);
     TIcoWriter::Write(canvas, path);
-    Verify(path, canvas);
+    Verify(path, canvas, true);
 }
 
 void TArtOutput::Bmp(const std::string& name, const TArtCanvas& canvas) const {
     const std::string path = PathOf(name);
     TBmpWriter::Write(canvas, path);
-    Verify(path, canvas);
+    Verify(path, canvas, true);
 }
 
 std::string TArtOutput::PathOf(const std::string& name) const {
@@ -39,10 +39,30 @@ std::string TArtOutput::PathOf(const std::string& name) const {
     return path.string();
 }
 
-void TArtOutput::Verify(const std::string& path, const TArtCanvas& canvas) {
+void TArtOutput::Verify(const std::string& path, const TArtCanvas& canvas, bool lossless) {
     TBitmap bitmap;
     bitmap.LoadFromFile(path);
     if (bitmap.Width() != canvas.Width() || bitmap.Height() != canvas.Height()) {
         throw Exception("The picture " + path + " reads back at a different size");
     }
+    if (lossless && !SamePixels(bitmap, canvas)) {
+        throw Exception("The picture " + path + " reads back with other pixels than were drawn");
+    }
+}
+
+// Transparency must come back exactly, and opaque colours too; half-transparent colours may
+// differ by the rounding of premultiplication.
+bool TArtOutput::SamePixels(const TBitmap& bitmap, const TArtCanvas& canvas) {
+    canvas.Flush();
+    for (int y = 0; y < canvas.Height(); ++y) {
+        const std::uint32_t* drawn = canvas.Row(y);
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const std::uint32_t read = bitmap.Argb(x, y);
+            const std::uint32_t alpha = drawn[x] >> 24;
+            if ((read >> 24) != alpha || (alpha == 0xFF && read != drawn[x])) {
+                return false;
+            }
+        }
+    }
+    return true;
 }

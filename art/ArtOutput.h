@@ -3,6 +3,7 @@
 #include <string>
 
 class TArtCanvas;
+class TBitmap;
 
 // The folder the artwork goes to. Every file is read back through the program's own picture
 // decoder right after it is written, so a picture the program could not load fails the build.
@@ -17,7 +18,9 @@ public:
 
 private:
     std::string PathOf(const std::string& name) const;
-    static void Verify(const std::string& path, const TArtCanvas& canvas);
+    // Lossless pictures must also read back pixel for pixel.
+    static void Verify(const std::string& path, const TArtCanvas& canvas, bool lossless);
+    static bool SamePixels(const TBitmap& bitmap, const TArtCanvas& canvas);
 
     std::string m_folder;
 };
