@@ -50,8 +50,13 @@ void TMenuArt::WriteBackground(const TArtOutput& output) {
                        "PT Serif Bold Italic 22px");
     cairo_new_path(canvas.Cr());
     rim.AddPathAlongBottomArc(PhotoX, PhotoY, PhotoRadius + 34);
-    ArtPalette::Gold.Use(canvas.Cr());
+    cairo_path_t* letters = cairo_copy_path(canvas.Cr());
+    canvas.SoftShadow([&](cairo_t* c) { cairo_append_path(c, letters); }, 1.5, 2.5, 2, 0.8);
+    cairo_new_path(canvas.Cr());
+    cairo_append_path(canvas.Cr(), letters);
+    ArtPalette::Gold.Lighter(0.2).Use(canvas.Cr());
     cairo_fill(canvas.Cr());
+    cairo_path_destroy(letters);
     for (const TMenuButton& button : Buttons) {
         TPlaqueArt::DrawRecess(canvas, button.left, button.top, button.width, button.height);
     }
