@@ -91,6 +91,11 @@ const TRtfLayout& TRichEdit::Layout() {
     return m_layout;
 }
 
+const TRtfScrollBar& TRichEdit::ScrollBar() {
+    UpdateScrollRange();
+    return m_scrollBar;
+}
+
 int TRichEdit::LayoutWidth() const {
     return std::max(1, TextArea().Width() - 2 * Margin);
 }

@@ -57,6 +57,8 @@ public:
     TRect TextArea() const;
     // The laid-out lines at the current width.
     const TRtfLayout& Layout();
+    // The vertical bar, placed and ranged for the current size and content.
+    const TRtfScrollBar& ScrollBar();
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
