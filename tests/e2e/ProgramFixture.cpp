@@ -5,7 +5,12 @@ ProgramFixture::ProgramFixture() : m_previousDir(std::filesystem::current_path()
     m_runDir = std::filesystem::temp_directory_path() /
                ("stend-e2e-" + std::string(info->test_suite_name()) + "-" + info->name());
     std::filesystem::remove_all(m_runDir);
-    std::filesystem::copy(STEND_RUN_DIR, m_runDir, std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(m_runDir);
+    // The files the program reads; the executable itself is not needed.
+    for (const auto& entry : std::filesystem::directory_iterator(STEND_RUN_DIR))
+        if (entry.path().filename() != "stend")
+            std::filesystem::copy(entry.path(), m_runDir / entry.path().filename(),
+                                  std::filesystem::copy_options::recursive);
     std::filesystem::current_path(m_runDir);
 }
 
