@@ -84,9 +84,11 @@ TRect TRichEdit::TextArea() const {
 }
 
 const TRtfLayout& TRichEdit::Layout() {
-    if (!m_layoutValid) {
-        m_layout.Build(m_document, m_font, LayoutWidth(), m_wordWrap);
+    const int width = LayoutWidth();
+    if (!m_layoutValid || width != m_layoutWidth) {
+        m_layout.Build(m_document, m_font, width, m_wordWrap);
         m_layoutValid = true;
+        m_layoutWidth = width;
     }
     return m_layout;
 }
@@ -103,10 +105,6 @@ int TRichEdit::LayoutWidth() const {
 void TRichEdit::ContentChanged() {
     m_layoutValid = false;
     Invalidate();
-}
-
-void TRichEdit::Resized() {
-    ContentChanged();
 }
 
 // The bar's range follows the layout, which is rebuilt only when the width or content changed.

@@ -55,7 +55,8 @@ public:
     int ContentHeight();
     // Inside the edge and left of the scroll bar, in control coordinates.
     TRect TextArea() const;
-    // The laid-out lines at the current width.
+    // The laid-out lines at the current width, rebuilt only when the width or the content
+    // changed.
     const TRtfLayout& Layout();
     // The vertical bar, placed and ranged for the current size and content.
     const TRtfScrollBar& ScrollBar();
@@ -69,7 +70,6 @@ public:
 
 protected:
     void Paint() override;
-    void Resized() override;
 
 private:
     bool HasScrollBar() const { return m_scrollBars == ssVertical || m_scrollBars == ssBoth; }
@@ -89,6 +89,7 @@ private:
     TRtfDocument m_document;
     TRtfLayout m_layout;
     bool m_layoutValid = false;
+    int m_layoutWidth = 0;
     TRtfScrollBar m_scrollBar;
     int m_wheelRest = 0;
 };

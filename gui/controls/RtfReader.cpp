@@ -18,7 +18,6 @@ constexpr int MaxHalfPoints = 1000;
 constexpr int MaxUnicodeSkip = 64;
 constexpr int MaxDigits = 10;
 constexpr std::size_t MaxFontName = 255;
-constexpr int SingleLine = 240;
 
 // Destinations whose content never belongs to the body text.
 constexpr std::string_view SkippedDestinations[] = {
