@@ -70,24 +70,37 @@ void TPlaqueArt::DrawCaption(const TArtCanvas& canvas, const std::string& captio
                              bool pressed) {
     const double w = canvas.Width();
     const double h = canvas.Height();
-    const int boxWidth = static_cast<int>((w - 2 * (Margin + RimWidth)) * 0.8);
-    const double boxHeight = (h - 2 * (Margin + RimWidth)) * 0.78;
+    const std::unique_ptr<TArtText> text = FitCaption(canvas, caption, fontPx);
+    const double shift = pressed ? 1.5 : 0;
+    text->DrawCentred(w / 2 + shift + 1, h / 2 + shift + 1.5, TRgb{0.15, 0, 0}, 0.8);
+    text->DrawCentred(w / 2 + shift, h / 2 + shift,
+                      pressed ? ArtPalette::Cream.Darker(0.15) : ArtPalette::Cream);
+}
+
+// The largest size, and the wrap width for it, at which the corners of the caption's ink stay
+// well inside the red face.
+std::unique_ptr<TArtText> TPlaqueArt::FitCaption(const TArtCanvas& canvas,
+                                                 const std::string& caption, int fontPx) {
+    const double rx = canvas.Width() / 2.0 - Margin - RimWidth;
+    const double ry = canvas.Height() / 2.0 - Margin - RimWidth;
     // Long captions take the narrow face so that they can stay large.
     const std::string family =
         g_utf8_strlen(caption.c_str(), -1) > LongCaption ? "PT Sans Narrow Bold " : "PT Sans Bold ";
     std::unique_ptr<TArtText> text;
     for (int size = fontPx; size >= SmallestFontPx; --size) {
-        text =
-            std::make_unique<TArtText>(canvas.Cr(), caption, family + std::to_string(size) + "px",
-                                       boxWidth, PANGO_ALIGN_CENTER);
-        if (text->Height() <= boxHeight && text->Ink().width <= boxWidth) {
-            break;
+        for (const double wrap : {1.7, 1.5, 1.3, 1.1}) {
+            text = std::make_unique<TArtText>(canvas.Cr(), caption,
+                                              family + std::to_string(size) + "px",
+                                              static_cast<int>(rx * wrap), PANGO_ALIGN_CENTER);
+            const PangoRectangle ink = text->Ink();
+            const double across = ink.width / 2.0 / rx;
+            const double down = ink.height / 2.0 / ry;
+            if (across * across + down * down <= 0.85) {
+                return text;
+            }
         }
     }
-    const double shift = pressed ? 1.5 : 0;
-    text->DrawCentred(w / 2 + shift + 1, h / 2 + shift + 1.5, TRgb{0.15, 0, 0}, 0.8);
-    text->DrawCentred(w / 2 + shift, h / 2 + shift,
-                      pressed ? ArtPalette::Cream.Darker(0.15) : ArtPalette::Cream);
+    return text;
 }
 
 void TPlaqueArt::DrawRecess(const TArtCanvas& canvas, double x, double y, double w, double h) {

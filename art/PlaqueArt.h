@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 class TArtCanvas;
+class TArtText;
 
 // The red oval plaques of the menu and theory buttons, and the recesses they lie in.
 class TPlaqueArt {
@@ -16,6 +18,8 @@ public:
 
 private:
     static void DrawBody(const TArtCanvas& canvas, bool pressed);
+    static std::unique_ptr<TArtText> FitCaption(const TArtCanvas& canvas,
+                                                const std::string& caption, int fontPx);
     static void DrawCaption(const TArtCanvas& canvas, const std::string& caption, int fontPx,
                             bool pressed);
 };

@@ -24,13 +24,13 @@ struct TTopicButton {
 };
 
 constexpr TTopicButton Topics[] = {
-    {56, 8, 257, 81, "устройство и принцип работы генератора постоянного тока", 17, "ico/ystr.ico",
+    {56, 8, 257, 81, "устройство и принцип работы генератора постоянного тока", 20, "ico/ystr.ico",
      "ico/ystr1.ico"},
-    {720, 8, 257, 97, "способы возбуждения генератора постоянного тока", 19, "ico/sposob.ico",
+    {720, 8, 257, 97, "способы возбуждения генератора постоянного тока", 21, "ico/sposob.ico",
      "ico/sposob1.ico"},
-    {144, 120, 257, 89, "независимое", 22, "ico/nez.ico", "ico/nez1.ico"},
-    {432, 120, 257, 89, "последовательное", 22, "ico/posl.ico", "ico/posl1.ico"},
-    {720, 120, 257, 105, "параллельное", 22, "ico/paral.ico", "ico/paral1.ico"},
+    {144, 120, 257, 89, "независимое", 24, "ico/nez.ico", "ico/nez1.ico"},
+    {432, 120, 257, 89, "последовательное", 24, "ico/posl.ico", "ico/posl1.ico"},
+    {720, 120, 257, 105, "параллельное", 24, "ico/paral.ico", "ico/paral1.ico"},
 };
 
 // Icons are at most 256 pixels wide; the screen shows the picture from the button's left edge.
