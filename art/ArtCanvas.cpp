@@ -98,38 +98,49 @@ void TArtCanvas::SoftShadow(const std::function<void(cairo_t*)>& addPath, double
     cairo_save(m_cr);
     cairo_new_path(m_cr);
     addPath(m_cr);
+    const TArea area = ShadowArea(blur, dx, dy);
+    if (area.right > area.left && area.bottom > area.top) {
+        cairo_surface_t* mask = ShadowMask(addPath, area, dx, dy, inside);
+        Blur(mask, blur);
+        // The inner shadow of a recess falls only inside its outline.
+        if (inside) {
+            cairo_clip(m_cr);
+        } else {
+            cairo_new_path(m_cr);
+        }
+        cairo_set_source_rgba(m_cr, 0, 0, 0, alpha);
+        cairo_mask_surface(m_cr, mask, area.left, area.top);
+        cairo_surface_destroy(mask);
+    }
+    cairo_restore(m_cr);
+}
+
+// The part of the canvas the blurred shadow of the current path can reach.
+TArtCanvas::TArea TArtCanvas::ShadowArea(int blur, double dx, double dy) const {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     cairo_path_extents(m_cr, &x1, &y1, &x2, &y2);
     const int margin = 2 * blur + static_cast<int>(std::ceil(std::abs(dx) + std::abs(dy))) + 2;
-    const int left = std::max(0, static_cast<int>(x1) - margin);
-    const int top = std::max(0, static_cast<int>(y1) - margin);
-    const int right = std::min(m_width, static_cast<int>(x2) + margin);
-    const int bottom = std::min(m_height, static_cast<int>(y2) + margin);
-    if (right <= left || bottom <= top) {
-        cairo_restore(m_cr);
-        return;
-    }
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
-    cairo_t* mcr = cairo_create(mask);
-    cairo_translate(mcr, dx - left, dy - top);
+    return {std::max(0, static_cast<int>(x1) - margin), std::max(0, static_cast<int>(y1) - margin),
+            std::min(m_width, static_cast<int>(x2) + margin),
+            std::min(m_height, static_cast<int>(y2) + margin)};
+}
+
+// The shape, offset, as coverage in an 8-bit mask over the area; inverted for an inner shadow.
+cairo_surface_t* TArtCanvas::ShadowMask(const std::function<void(cairo_t*)>& addPath,
+                                        const TArea& area, double dx, double dy, bool inside) {
+    cairo_surface_t* mask =
+        cairo_image_surface_create(CAIRO_FORMAT_A8, area.right - area.left, area.bottom - area.top);
+    cairo_t* cr = cairo_create(mask);
+    cairo_translate(cr, dx - area.left, dy - area.top);
     if (inside) {
-        cairo_set_source_rgba(mcr, 0, 0, 0, 1);
-        cairo_paint(mcr);
-        cairo_set_operator(mcr, CAIRO_OPERATOR_CLEAR);
+        cairo_set_source_rgba(cr, 0, 0, 0, 1);
+        cairo_paint(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
     }
-    addPath(mcr);
-    cairo_fill(mcr);
-    cairo_destroy(mcr);
-    Blur(mask, blur);
-    if (inside) {
-        cairo_clip(m_cr);
-    } else {
-        cairo_new_path(m_cr);
-    }
-    cairo_set_source_rgba(m_cr, 0, 0, 0, alpha);
-    cairo_mask_surface(m_cr, mask, left, top);
-    cairo_surface_destroy(mask);
-    cairo_restore(m_cr);
+    addPath(cr);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    return mask;
 }
 
 void TArtCanvas::RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {

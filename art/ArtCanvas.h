@@ -40,6 +40,17 @@ public:
     static void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 
 private:
+    struct TArea {
+        int left;
+        int top;
+        int right;
+        int bottom;
+    };
+
+    TArea ShadowArea(int blur, double dx, double dy) const;
+    static cairo_surface_t* ShadowMask(const std::function<void(cairo_t*)>& addPath,
+                                       const TArea& area, double dx, double dy, bool inside);
+
     int m_width;
     int m_height;
     cairo_surface_t* m_surface;

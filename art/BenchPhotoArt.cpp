@@ -134,6 +134,23 @@ void TBenchPhotoArt::DrawMeter(cairo_t* cr, double x, double y, double size, dou
     const double cx = x + size / 2;
     const double cy = y + size * 0.78;
     const double r = size * 0.5;
+    DrawMeterScale(cr, cx, cy, r, unit);
+    const double angle = -M_PI / 2 + needle;
+    cairo_move_to(cr, cx, cy);
+    cairo_line_to(cr, cx + std::cos(angle) * r * 0.9, cy + std::sin(angle) * r * 0.9);
+    cairo_set_line_width(cr, 1.1);
+    TRgb{0.05, 0.05, 0.05}.Use(cr);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x + inset, y + inset);
+    cairo_line_to(cr, x + size * 0.7, y + inset);
+    cairo_line_to(cr, x + inset, y + size * 0.6);
+    cairo_close_path(cr);
+    TRgb{1, 1, 1}.Use(cr, 0.22);
+    cairo_fill(cr);
+}
+
+// An arc of ticks about the needle's pivot, its last section red, the unit above the pivot.
+void TBenchPhotoArt::DrawMeterScale(cairo_t* cr, double cx, double cy, double r, const char* unit) {
     cairo_set_line_width(cr, 0.8);
     TRgb{0.1, 0.1, 0.1}.Use(cr);
     cairo_arc(cr, cx, cy, r * 0.82, -M_PI * 0.78, -M_PI * 0.22);
@@ -151,18 +168,6 @@ void TBenchPhotoArt::DrawMeter(cairo_t* cr, double x, double y, double size, dou
     cairo_stroke(cr);
     const TArtText label(cr, unit, "PT Sans Bold 9px");
     label.DrawCentred(cx, cy - r * 0.32, TRgb{0.1, 0.1, 0.1});
-    const double angle = -M_PI / 2 + needle;
-    cairo_move_to(cr, cx, cy);
-    cairo_line_to(cr, cx + std::cos(angle) * r * 0.9, cy + std::sin(angle) * r * 0.9);
-    cairo_set_line_width(cr, 1.1);
-    TRgb{0.05, 0.05, 0.05}.Use(cr);
-    cairo_stroke(cr);
-    cairo_move_to(cr, x + inset, y + inset);
-    cairo_line_to(cr, x + size * 0.7, y + inset);
-    cairo_line_to(cr, x + inset, y + size * 0.6);
-    cairo_close_path(cr);
-    TRgb{1, 1, 1}.Use(cr, 0.22);
-    cairo_fill(cr);
 }
 
 // White lines of the circuit printed on the panel, joining the machine symbols.

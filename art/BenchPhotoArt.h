@@ -18,6 +18,7 @@ private:
     static void DrawCabinet(cairo_t* cr);
     static void DrawMeter(cairo_t* cr, double x, double y, double size, double needle,
                           const char* unit);
+    static void DrawMeterScale(cairo_t* cr, double cx, double cy, double r, const char* unit);
     static void DrawMimic(cairo_t* cr);
     static void DrawControls(cairo_t* cr);
     static void DrawTerminal(cairo_t* cr, double x, double y, bool red);

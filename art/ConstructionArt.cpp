@@ -109,26 +109,8 @@ void TConstructionArt::DrawPole(cairo_t* cr, double angle, const char* letter) {
     cairo_close_path(cr);
     FillShaded(cr, Steel);
     cairo_new_path(cr);
-    for (const double side : {-1.0, 1.0}) {
-        const double x = side < 0 ? -coreHalf - 18 : coreHalf;
-        cairo_rectangle(cr, x, -YokeInner + 6, 18, 30);
-        cairo_pattern_t* coil = cairo_pattern_create_linear(x, 0, x + 18, 0);
-        Copper.Lighter(0.3).Stop(coil, 0);
-        Copper.Darker(0.2).Stop(coil, 1);
-        cairo_set_source(cr, coil);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(coil);
-        cairo_set_line_width(cr, 1);
-        Ink.Use(cr);
-        cairo_stroke(cr);
-        for (int turn = 1; turn < 5; ++turn) {
-            cairo_move_to(cr, x, -YokeInner + 6 + turn * 6);
-            cairo_line_to(cr, x + 18, -YokeInner + 6 + turn * 6);
-        }
-        cairo_set_line_width(cr, 0.6);
-        Ink.Use(cr, 0.6);
-        cairo_stroke(cr);
-    }
+    DrawFieldCoil(cr, -coreHalf - 18);
+    DrawFieldCoil(cr, coreHalf);
     cairo_restore(cr);
     const double lx = Cx + std::cos(angle) * (PoleShoe + 22);
     const double ly = Cy + std::sin(angle) * (PoleShoe + 22);
@@ -164,39 +146,62 @@ void TConstructionArt::DrawArmature(cairo_t* cr) {
     cairo_set_line_width(cr, 1.2);
     Ink.Use(cr);
     cairo_stroke(cr);
-    // Slots round the rim, each holding a conductor; under N the current flows away from the
-    // viewer (cross), under S towards (dot).
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const double angle = 2 * M_PI * slot / SlotCount;
-        cairo_save(cr);
-        cairo_translate(cr, Cx + std::cos(angle) * (ArmatureRadius - 8),
-                        Cy + std::sin(angle) * (ArmatureRadius - 8));
-        cairo_rotate(cr, angle);
-        cairo_rectangle(cr, -8, -5, 16, 10);
-        TRgb{1, 1, 1}.Use(cr);
-        cairo_fill_preserve(cr);
-        Ink.Use(cr);
-        cairo_set_line_width(cr, 0.8);
+        DrawConductor(cr, 2 * M_PI * slot / SlotCount);
+    }
+}
+
+// One side of a field coil beside the pole core, its turns drawn across it.
+void TConstructionArt::DrawFieldCoil(cairo_t* cr, double x) {
+    cairo_rectangle(cr, x, -YokeInner + 6, 18, 30);
+    cairo_pattern_t* coil = cairo_pattern_create_linear(x, 0, x + 18, 0);
+    Copper.Lighter(0.3).Stop(coil, 0);
+    Copper.Darker(0.2).Stop(coil, 1);
+    cairo_set_source(cr, coil);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(coil);
+    cairo_set_line_width(cr, 1);
+    Ink.Use(cr);
+    cairo_stroke(cr);
+    for (int turn = 1; turn < 5; ++turn) {
+        cairo_move_to(cr, x, -YokeInner + 6 + turn * 6);
+        cairo_line_to(cr, x + 18, -YokeInner + 6 + turn * 6);
+    }
+    cairo_set_line_width(cr, 0.6);
+    Ink.Use(cr, 0.6);
+    cairo_stroke(cr);
+}
+
+// A slot in the armature's rim with its conductor; under N the current flows away from the
+// viewer (cross), under S towards (dot).
+void TConstructionArt::DrawConductor(cairo_t* cr, double angle) {
+    const double x = Cx + std::cos(angle) * (ArmatureRadius - 8);
+    const double y = Cy + std::sin(angle) * (ArmatureRadius - 8);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_rectangle(cr, -8, -5, 16, 10);
+    TRgb{1, 1, 1}.Use(cr);
+    cairo_fill_preserve(cr);
+    Ink.Use(cr);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_arc(cr, x, y, 4, 0, 2 * M_PI);
+    Copper.Use(cr);
+    cairo_fill_preserve(cr);
+    Ink.Use(cr);
+    cairo_set_line_width(cr, 0.7);
+    cairo_stroke(cr);
+    if (std::sin(angle) < -0.05) {
+        cairo_move_to(cr, x - 2.3, y - 2.3);
+        cairo_line_to(cr, x + 2.3, y + 2.3);
+        cairo_move_to(cr, x + 2.3, y - 2.3);
+        cairo_line_to(cr, x - 2.3, y + 2.3);
         cairo_stroke(cr);
-        cairo_restore(cr);
-        const double x = Cx + std::cos(angle) * (ArmatureRadius - 8);
-        const double y = Cy + std::sin(angle) * (ArmatureRadius - 8);
-        cairo_arc(cr, x, y, 4, 0, 2 * M_PI);
-        Copper.Use(cr);
-        cairo_fill_preserve(cr);
-        Ink.Use(cr);
-        cairo_set_line_width(cr, 0.7);
-        cairo_stroke(cr);
-        if (std::sin(angle) < -0.05) {
-            cairo_move_to(cr, x - 2.3, y - 2.3);
-            cairo_line_to(cr, x + 2.3, y + 2.3);
-            cairo_move_to(cr, x + 2.3, y - 2.3);
-            cairo_line_to(cr, x - 2.3, y + 2.3);
-            cairo_stroke(cr);
-        } else if (std::sin(angle) > 0.05) {
-            cairo_arc(cr, x, y, 1.2, 0, 2 * M_PI);
-            cairo_fill(cr);
-        }
+    } else if (std::sin(angle) > 0.05) {
+        cairo_arc(cr, x, y, 1.2, 0, 2 * M_PI);
+        cairo_fill(cr);
     }
 }
 
@@ -225,22 +230,25 @@ void TConstructionArt::DrawCommutator(cairo_t* cr) {
     cairo_pattern_destroy(shaft);
     Ink.Use(cr);
     cairo_stroke(cr);
-    // Brushes on the neutral line, each pressed on by a spring.
-    for (const double side : {-1.0, 1.0}) {
-        const double inner = Cx + side * CommutatorRadius;
-        const double outer = Cx + side * (CommutatorRadius + 18);
-        cairo_rectangle(cr, std::min(inner, outer), Cy - 7, 18, 14);
-        TRgb::Bytes(60, 60, 66).Use(cr);
-        cairo_fill_preserve(cr);
-        Ink.Use(cr);
-        cairo_stroke(cr);
-        cairo_move_to(cr, outer, Cy);
-        for (int turn = 1; turn <= 6; ++turn) {
-            cairo_line_to(cr, outer + side * turn * 3, Cy + (turn % 2 == 0 ? -4 : 4));
-        }
-        cairo_set_line_width(cr, 0.9);
-        cairo_stroke(cr);
+    DrawBrush(cr, -1);
+    DrawBrush(cr, 1);
+}
+
+// A brush on the neutral line at the given side (-1 left, 1 right), pressed on by a spring.
+void TConstructionArt::DrawBrush(cairo_t* cr, double side) {
+    const double inner = Cx + side * CommutatorRadius;
+    const double outer = Cx + side * (CommutatorRadius + 18);
+    cairo_rectangle(cr, std::min(inner, outer), Cy - 7, 18, 14);
+    TRgb::Bytes(60, 60, 66).Use(cr);
+    cairo_fill_preserve(cr);
+    Ink.Use(cr);
+    cairo_stroke(cr);
+    cairo_move_to(cr, outer, Cy);
+    for (int turn = 1; turn <= 6; ++turn) {
+        cairo_line_to(cr, outer + side * turn * 3, Cy + (turn % 2 == 0 ? -4 : 4));
     }
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
 }
 
 void TConstructionArt::DrawLabels(const TArtCanvas& canvas) {

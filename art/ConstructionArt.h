@@ -15,8 +15,11 @@ public:
 private:
     static void DrawYoke(cairo_t* cr);
     static void DrawPole(cairo_t* cr, double angle, const char* letter);
+    static void DrawFieldCoil(cairo_t* cr, double x);
     static void DrawFluxLines(cairo_t* cr);
     static void DrawArmature(cairo_t* cr);
+    static void DrawConductor(cairo_t* cr, double angle);
     static void DrawCommutator(cairo_t* cr);
+    static void DrawBrush(cairo_t* cr, double side);
     static void DrawLabels(const TArtCanvas& canvas);
 };

@@ -32,14 +32,7 @@ void TPlaqueArt::DrawBody(const TArtCanvas& canvas, bool pressed) {
     // Shadow cast into the recess; a pressed plaque lies on its floor and casts almost none.
     canvas.SoftShadow([&](cairo_t* c) { AddOval(c, w, h, Margin); }, pressed ? 0.5 : 1.5,
                       pressed ? 0.5 : 2.5, 4, pressed ? 0.35 : 0.6);
-    // Golden rim, lit from the top left.
-    AddOval(cr, w, h, Margin);
-    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, w * 0.3, h);
-    (pressed ? ArtPalette::GoldDark : ArtPalette::Gold).Stop(rim, 0);
-    ArtPalette::GoldDark.Darker(pressed ? 0.3 : 0.1).Stop(rim, 1);
-    cairo_set_source(cr, rim);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rim);
+    DrawRim(cr, w, h, pressed);
     // Red face, domed by a radial gradient whose light moves below the centre when pressed.
     AddOval(cr, w, h, Margin + RimWidth);
     const double lightY = pressed ? h * 0.7 : h * 0.3;
@@ -54,16 +47,9 @@ void TPlaqueArt::DrawBody(const TArtCanvas& canvas, bool pressed) {
     if (pressed) {
         canvas.SoftShadow([&](cairo_t* c) { AddOval(c, w, h, Margin + RimWidth); }, 2, 3, 5, 0.7,
                           true);
-        return;
+    } else {
+        DrawGloss(cr, w, h);
     }
-    // Gloss over the upper half.
-    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, h * 0.13, 0, h * 0.53);
-    TRgb{1, 1, 1}.Stop(gloss, 0, 0.35);
-    TRgb{1, 1, 1}.Stop(gloss, 1, 0);
-    TArtCanvas::Ellipse(cr, w / 2, h * 0.33, w / 2 - Margin - RimWidth - w * 0.06, h * 0.2);
-    cairo_set_source(cr, gloss);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gloss);
 }
 
 void TPlaqueArt::DrawCaption(const TArtCanvas& canvas, const std::string& caption, int fontPx,
@@ -75,6 +61,28 @@ void TPlaqueArt::DrawCaption(const TArtCanvas& canvas, const std::string& captio
     text->DrawCentred(w / 2 + shift + 1, h / 2 + shift + 1.5, TRgb{0.15, 0, 0}, 0.8);
     text->DrawCentred(w / 2 + shift, h / 2 + shift,
                       pressed ? ArtPalette::Cream.Darker(0.15) : ArtPalette::Cream);
+}
+
+// The golden rim, lit from the top left.
+void TPlaqueArt::DrawRim(cairo_t* cr, double w, double h, bool pressed) {
+    AddOval(cr, w, h, Margin);
+    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, w * 0.3, h);
+    (pressed ? ArtPalette::GoldDark : ArtPalette::Gold).Stop(rim, 0);
+    ArtPalette::GoldDark.Darker(pressed ? 0.3 : 0.1).Stop(rim, 1);
+    cairo_set_source(cr, rim);
+    cairo_fill(cr);
+    cairo_pattern_destroy(rim);
+}
+
+// A soft highlight over the upper half of a raised plaque.
+void TPlaqueArt::DrawGloss(cairo_t* cr, double w, double h) {
+    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, h * 0.13, 0, h * 0.53);
+    TRgb{1, 1, 1}.Stop(gloss, 0, 0.35);
+    TRgb{1, 1, 1}.Stop(gloss, 1, 0);
+    TArtCanvas::Ellipse(cr, w / 2, h * 0.33, w / 2 - Margin - RimWidth - w * 0.06, h * 0.2);
+    cairo_set_source(cr, gloss);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gloss);
 }
 
 // The largest size, and the wrap width for it, at which the corners of the caption's ink stay

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cairo.h>
+
 #include <memory>
 #include <string>
 
@@ -18,6 +20,8 @@ public:
 
 private:
     static void DrawBody(const TArtCanvas& canvas, bool pressed);
+    static void DrawRim(cairo_t* cr, double w, double h, bool pressed);
+    static void DrawGloss(cairo_t* cr, double w, double h);
     static std::unique_ptr<TArtText> FitCaption(const TArtCanvas& canvas,
                                                 const std::string& caption, int fontPx);
     static void DrawCaption(const TArtCanvas& canvas, const std::string& caption, int fontPx,

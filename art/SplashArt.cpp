@@ -19,6 +19,10 @@ constexpr double BaseY = 470;
 constexpr double FloorY = 560;
 // Half the width of the slit, in the units of the meridians.
 constexpr double SlitHalf = 0.22;
+// The mount's head and the direction the tube points in, up towards the slit.
+constexpr TSplashArt::TPoint Head{560, 400};
+constexpr double AxisX = 0.565;
+constexpr double AxisY = -0.826;
 
 void Grey(cairo_t* cr, double value, double alpha = 1) {
     cairo_set_source_rgba(cr, value, value, value, alpha);
@@ -256,7 +260,11 @@ void TSplashArt::DrawDesk(cairo_t* cr) {
     cairo_close_path(cr);
     Grey(cr, 0.92);
     cairo_fill(cr);
-    // Lamp: base, arm and a conical shade pointing down at the desk.
+    DrawDeskLamp(cr);
+}
+
+// Base, arm and a conical shade pointing down at the desk.
+void TSplashArt::DrawDeskLamp(cairo_t* cr) {
     Tube(cr, {100, 544}, {104, 470}, 3, 0.2, 0.7);
     Tube(cr, {104, 470}, {150, 450}, 3, 0.2, 0.7);
     cairo_move_to(cr, 140, 440);
@@ -273,12 +281,14 @@ void TSplashArt::DrawDesk(cairo_t* cr) {
     cairo_fill(cr);
 }
 
+// A German mount: pier, polar head, counterweight, and the refractor on its saddle.
 void TSplashArt::DrawTelescope(cairo_t* cr) {
-    // A German mount: pier, polar head, counterweight, and the refractor on its saddle.
-    const TPoint head{560, 400};
-    const double ux = 0.565;
-    const double uy = -0.826;
-    // Pier with its feet.
+    DrawPier(cr);
+    DrawMount(cr);
+    DrawOptics(cr, {Head.x + AxisY * 62, Head.y - AxisX * 62});
+}
+
+void TSplashArt::DrawPier(cairo_t* cr) {
     cairo_move_to(cr, 528, 420);
     cairo_line_to(cr, 592, 420);
     cairo_line_to(cr, 612, 680);
@@ -290,15 +300,21 @@ void TSplashArt::DrawTelescope(cairo_t* cr) {
     }
     cairo_rectangle(cr, 490, 668, 140, 22);
     FillGreyGradient(cr, 0, 668, 0, 690, 0.55, 0.12);
-    // Counterweight shaft and weight, opposite the tube.
-    const TPoint weightEnd{head.x - uy * 150, head.y + ux * 150};
-    Tube(cr, head, weightEnd, 6, 0.2, 0.75);
-    Tube(cr, {weightEnd.x + uy * 20, weightEnd.y - ux * 20},
-         {weightEnd.x - uy * 22, weightEnd.y + ux * 22}, 30, 0.15, 0.6);
-    // Polar axis housing.
-    Tube(cr, {head.x - 30, head.y + 40}, {head.x + 26, head.y - 36}, 24, 0.2, 0.7);
-    // The tube, from the eyepiece end to the dew cap, lying on the saddle.
-    const TPoint centre{head.x + uy * 62, head.y - ux * 62};
+}
+
+// The counterweight on its shaft, opposite the tube, and the polar axis housing.
+void TSplashArt::DrawMount(cairo_t* cr) {
+    const TPoint weightEnd{Head.x - AxisY * 150, Head.y + AxisX * 150};
+    Tube(cr, Head, weightEnd, 6, 0.2, 0.75);
+    Tube(cr, {weightEnd.x + AxisY * 20, weightEnd.y - AxisX * 20},
+         {weightEnd.x - AxisY * 22, weightEnd.y + AxisX * 22}, 30, 0.15, 0.6);
+    Tube(cr, {Head.x - 30, Head.y + 40}, {Head.x + 26, Head.y - 36}, 24, 0.2, 0.7);
+}
+
+// The tube from the eyepiece end to the dew cap with its rings, focuser, diagonal and finder.
+void TSplashArt::DrawOptics(cairo_t* cr, TPoint centre) {
+    const double ux = AxisX;
+    const double uy = AxisY;
     const TPoint back{centre.x - ux * 250, centre.y - uy * 250};
     const TPoint front{centre.x + ux * 260, centre.y + uy * 260};
     Tube(cr, back, front, 40, 0.22, 0.9);
@@ -308,11 +324,9 @@ void TSplashArt::DrawTelescope(cairo_t* cr) {
         Tube(cr, {centre.x + ux * (at - 10), centre.y + uy * (at - 10)},
              {centre.x + ux * (at + 10), centre.y + uy * (at + 10)}, 45, 0.12, 0.6);
     }
-    // Focuser, star diagonal and eyepiece at the back.
     Tube(cr, {back.x - ux * 50, back.y - uy * 50}, back, 16, 0.15, 0.7);
     const TPoint diagonal{back.x - ux * 58, back.y - uy * 58};
     Tube(cr, diagonal, {diagonal.x - uy * 40, diagonal.y + ux * 40}, 9, 0.1, 0.6);
-    // Finder on the upper side.
     const TPoint finder{centre.x + uy * 58, centre.y - ux * 58};
     Tube(cr, {finder.x - ux * 30, finder.y - uy * 30}, {finder.x + ux * 110, finder.y + uy * 110},
          10, 0.2, 0.8);

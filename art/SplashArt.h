@@ -25,7 +25,11 @@ private:
     static void DrawDome(cairo_t* cr);
     static void DrawRibs(cairo_t* cr);
     static void DrawShutters(cairo_t* cr);
+    static void DrawDeskLamp(cairo_t* cr);
     static void DrawTelescope(cairo_t* cr);
+    static void DrawPier(cairo_t* cr);
+    static void DrawMount(cairo_t* cr);
+    static void DrawOptics(cairo_t* cr, TPoint centre);
     static void DrawFloor(cairo_t* cr);
     static void DrawLadder(cairo_t* cr);
     static void DrawDesk(cairo_t* cr);

@@ -178,8 +178,12 @@ void TTheoryArt::DrawBackButton(const TArtCanvas& canvas, bool pressed) {
     if (pressed) {
         canvas.SoftShadow([](cairo_t* c) { AddTriangle(c, 9); }, 2, 3, 4, 0.7, true);
     }
-    const double shift = pressed ? 1.5 : 0;
-    // An arrow pointing up above the caption.
+    DrawBackLabel(canvas, pressed ? 1.5 : 0, ArtPalette::Cream.Darker(pressed ? 0.15 : 0));
+}
+
+// An arrow pointing up above the caption, both moved by shift when the button is down.
+void TTheoryArt::DrawBackLabel(const TArtCanvas& canvas, double shift, const TRgb& color) {
+    cairo_t* cr = canvas.Cr();
     const double ax = 40 + shift;
     const double ay = 62 + shift;
     cairo_move_to(cr, ax, ay);
@@ -190,9 +194,9 @@ void TTheoryArt::DrawBackButton(const TArtCanvas& canvas, bool pressed) {
     cairo_line_to(cr, ax - 5, ay + 17);
     cairo_line_to(cr, ax - 13, ay + 17);
     cairo_close_path(cr);
-    ArtPalette::Cream.Darker(pressed ? 0.15 : 0).Use(cr);
+    color.Use(cr);
     cairo_fill(cr);
     const TArtText caption(cr, "ВВЕРХ", "PT Sans Bold 19px");
     caption.DrawCentred(50 + shift + 1, 120 + shift + 1, TRgb{0.15, 0, 0}, 0.8);
-    caption.DrawCentred(50 + shift, 120 + shift, ArtPalette::Cream.Darker(pressed ? 0.15 : 0));
+    caption.DrawCentred(50 + shift, 120 + shift, color);
 }

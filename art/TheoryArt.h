@@ -1,5 +1,7 @@
 #pragma once
 
+#include "art/Rgb.h"
+
 class TArtCanvas;
 class TArtOutput;
 
@@ -17,4 +19,5 @@ private:
     static void WriteTopics(const TArtOutput& output);
     static void WriteBackButton(const TArtOutput& output);
     static void DrawBackButton(const TArtCanvas& canvas, bool pressed);
+    static void DrawBackLabel(const TArtCanvas& canvas, double shift, const TRgb& color);
 };
