@@ -6,6 +6,7 @@
 #include "art/ArtOutput.h"
 #include "art/ArtPalette.h"
 #include "art/ArtText.h"
+#include "gui/graphics/Exception.h"
 
 namespace {
 
@@ -85,5 +86,8 @@ void TDialogArt::WriteGlyph(const TArtOutput& output, const std::string& name,
         }
     }
     canvas.MarkDirty();
+    if (canvas.Row(canvas.Height() - 1)[0] != key) {
+        throw Exception("The glyph " + name + " must keep its bottom-left pixel transparent");
+    }
     output.Bmp(name, canvas);
 }
