@@ -243,6 +243,7 @@ void TRichEdit::PaintLine(TCanvas& canvas, const TRtfLine& line, TPoint origin) 
         }
         canvas.Brush().SetStyle(bsClear);
         canvas.Font() = font;
-        canvas.TextOut(x, top + line.baseline - renderer.FontMetrics(font).ascent, fragment.text);
+        canvas.TextOut(x, top + line.baseline - fragment.rise - renderer.FontMetrics(font).ascent,
+                       fragment.text);
     }
 }

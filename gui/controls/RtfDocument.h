@@ -8,6 +8,7 @@
 #include "gui/graphics/Color.h"
 
 enum TRtfAlignment : std::uint8_t { raLeft, raCenter, raRight, raJustify };
+enum TRtfScript : std::uint8_t { rsNormal, rsSubscript, rsSuperscript };
 
 // How a run of characters looks. An empty font name, a zero size or the colour clDefault
 // leave that part to the box's own font.
@@ -18,6 +19,8 @@ struct TRtfCharFormat {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    // Formulas in the pages index their quantities: smaller text below or above the baseline.
+    TRtfScript script = rsNormal;
     TColor color = clDefault;
     TColor highlight = clNone;
 

@@ -40,8 +40,7 @@ TAtomKind KindOf(char c) {
 }
 
 // Cuts the runs into words, space runs, tabs and line breaks.
-std::vector<TAtom> Atoms(const TRtfParagraph& paragraph,
-                         const std::vector<std::unique_ptr<TFont>>& fonts) {
+std::vector<TAtom> Atoms(const TRtfParagraph& paragraph, const TRtfLayout& layout) {
     std::vector<TAtom> atoms;
     int characters = 0;
     for (const TRtfRun& run : paragraph.runs) {
@@ -63,7 +62,7 @@ std::vector<TAtom> Atoms(const TRtfParagraph& paragraph,
     TextRenderer& renderer = TextRenderer::Instance();
     for (TAtom& atom : atoms) {
         if (atom.kind == akWord || atom.kind == akSpace)
-            atom.width = renderer.Width(*fonts[atom.format], atom.text);
+            atom.width = renderer.Width(layout.Font(atom.format), atom.text);
     }
     return atoms;
 }
@@ -71,10 +70,9 @@ std::vector<TAtom> Atoms(const TRtfParagraph& paragraph,
 // Breaks one paragraph into lines and appends them.
 class TParagraphLines {
 public:
-    TParagraphLines(const TRtfParagraph& paragraph,
-                    const std::vector<std::unique_ptr<TFont>>& fonts, int width, bool wrap,
+    TParagraphLines(const TRtfParagraph& paragraph, const TRtfLayout& layout, int width, bool wrap,
                     std::vector<TRtfLine>& lines, int& y)
-        : m_paragraph(paragraph), m_format(paragraph.format), m_fonts(fonts), m_wrap(wrap),
+        : m_paragraph(paragraph), m_format(paragraph.format), m_layout(layout), m_wrap(wrap),
           m_lines(lines), m_y(y) {
         const int minLine = std::min(MinLineWidth, std::max(width, 1));
         m_left = std::clamp(TRtfLayout::TwipsToPixels(m_format.leftIndent), 0,
@@ -89,7 +87,7 @@ public:
 
     void Lay() {
         m_y += TRtfLayout::TwipsToPixels(m_format.spaceBefore);
-        const std::vector<TAtom> atoms = Atoms(m_paragraph, m_fonts);
+        const std::vector<TAtom> atoms = Atoms(m_paragraph, m_layout);
         std::size_t i = 0;
         while (i < atoms.size())
             i = Place(atoms, i);
@@ -176,7 +174,8 @@ private:
             const int extra = shifts[k + 1] - shifts[k];
             if (Drawn(*placed.atom))
                 line.fragments.push_back({placed.x + shifts[k], placed.width + extra,
-                                          placed.atom->format, placed.atom->text});
+                                          placed.atom->format, m_layout.Rise(placed.atom->format),
+                                          placed.atom->text});
         }
         m_y += line.height;
         m_lines.push_back(std::move(line));
@@ -188,7 +187,7 @@ private:
     bool Drawn(const TAtom& atom) const {
         if (atom.kind == akWord)
             return true;
-        const TFont& font = *m_fonts[atom.format];
+        const TFont& font = m_layout.Font(atom.format);
         return atom.kind == akSpace && (font.HasStyle(fsUnderline) || font.HasStyle(fsStrikeOut));
     }
 
@@ -198,9 +197,10 @@ private:
         int ascent = 0;
         int descent = 0;
         auto include = [&](int format) {
-            const TextRenderer::Metrics& metrics = renderer.FontMetrics(*m_fonts[format]);
-            ascent = std::max(ascent, metrics.ascent);
-            descent = std::max(descent, metrics.descent);
+            const TextRenderer::Metrics& metrics = renderer.FontMetrics(m_layout.Font(format));
+            const int rise = m_layout.Rise(format);
+            ascent = std::max(ascent, metrics.ascent + rise);
+            descent = std::max(descent, metrics.descent - rise);
         };
         for (const TPlaced& placed : m_placed)
             include(placed.atom->format);
@@ -265,7 +265,7 @@ private:
 
     const TRtfParagraph& m_paragraph;
     const TRtfParaFormat& m_format;
-    const std::vector<std::unique_ptr<TFont>>& m_fonts;
+    const TRtfLayout& m_layout;
     bool m_wrap;
     std::vector<TRtfLine>& m_lines;
     int& m_y;
@@ -277,14 +277,36 @@ private:
     std::vector<TPlaced> m_placed;
 };
 
+// The em size in pixels of the format's full-size text.
+int EmPixels(const TRtfCharFormat& format, const TFont& base) {
+    if (format.halfPoints > 0)
+        return static_cast<int>(std::lround(format.halfPoints * TFont::PixelsPerInch / 144.0));
+    return base.Height() < 0 ? -base.Height() : base.Height();
+}
+
+// Sub- and superscripts are two thirds of the size, lowered by a sixth or raised by a third of
+// the full em, as word processors set them.
+int RiseOf(const TRtfCharFormat& format, const TFont& base) {
+    const int em = EmPixels(format, base);
+    switch (format.script) {
+    case rsSubscript:
+        return -static_cast<int>(std::lround(em / 6.0));
+    case rsSuperscript:
+        return static_cast<int>(std::lround(em / 3.0));
+    case rsNormal:
+        break;
+    }
+    return 0;
+}
+
 std::unique_ptr<TFont> FontOf(const TRtfCharFormat& format, const TFont& base) {
     auto font = std::make_unique<TFont>();
     *font = base;
     if (!format.fontName.empty())
         font->SetName(format.fontName);
-    if (format.halfPoints > 0)
-        font->SetHeight(
-            -static_cast<int>(std::lround(format.halfPoints * TFont::PixelsPerInch / 144.0)));
+    const int em = EmPixels(format, base);
+    if (format.halfPoints > 0 || format.script != rsNormal)
+        font->SetHeight(-std::max(1, format.script == rsNormal ? em : em * 2 / 3));
     if (format.color != clDefault)
         font->SetColor(format.color);
     TFontStyles style = 0;
@@ -304,14 +326,17 @@ int TRtfLayout::TwipsToPixels(int twips) {
 
 void TRtfLayout::Build(const TRtfDocument& document, const TFont& baseFont, int width, bool wrap) {
     Clear();
-    for (const TRtfCharFormat& format : document.Formats())
+    for (const TRtfCharFormat& format : document.Formats()) {
         m_fonts.push_back(FontOf(format, baseFont));
+        m_rises.push_back(RiseOf(format, baseFont));
+    }
     for (const TRtfParagraph& paragraph : document.Paragraphs())
-        TParagraphLines(paragraph, m_fonts, width, wrap, m_lines, m_height).Lay();
+        TParagraphLines(paragraph, *this, width, wrap, m_lines, m_height).Lay();
 }
 
 void TRtfLayout::Clear() {
     m_fonts.clear();
+    m_rises.clear();
     m_lines.clear();
     m_height = 0;
 }

@@ -13,6 +13,8 @@ struct TRtfFragment {
     int x = 0;
     int width = 0;
     int format = 0;
+    // Pixels above the line's baseline, negative below it, for sub- and superscripts.
+    int rise = 0;
     std::string text;
 };
 
@@ -40,6 +42,7 @@ public:
     int Height() const { return m_height; }
     // The font the layout measured a format with; what it names the box's font fills in.
     const TFont& Font(int format) const { return *m_fonts[format]; }
+    int Rise(int format) const { return m_rises[format]; }
     // The first line that reaches below the pixel row y of the document.
     std::size_t FirstLineBelow(int y) const;
 
@@ -47,6 +50,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<TFont>> m_fonts;
+    // How far each format sits above the baseline.
+    std::vector<int> m_rises;
     std::vector<TRtfLine> m_lines;
     int m_height = 0;
 };

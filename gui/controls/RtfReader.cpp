@@ -403,6 +403,12 @@ bool TRtfReader::CharacterKeyword(std::string_view word, bool hasParameter, int 
         s.chars.highlight = ColorAt(parameter) == clDefault ? clNone : ColorAt(parameter);
     else if (word == "v")
         s.hidden = on;
+    else if (word == "sub")
+        s.chars.script = rsSubscript;
+    else if (word == "super")
+        s.chars.script = rsSuperscript;
+    else if (word == "nosupersub")
+        s.chars.script = rsNormal;
     else
         return false;
     CharactersChanged();

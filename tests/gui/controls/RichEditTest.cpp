@@ -89,6 +89,15 @@ protected:
         return {ink.Left + rect.Left, ink.Top + rect.Top, ink.Right + rect.Left,
                 ink.Bottom + rect.Top};
     }
+    // The ink of one fragment of the first lines, which the box shows unscrolled.
+    TRect FragmentInk(const TRtfLine& line, const TRtfFragment& fragment) {
+        const TRect area = m_box->TextArea();
+        const int left = m_box->Left() + area.Left + TRichEdit::Margin + fragment.x;
+        const int top = m_box->Top() + area.Top + line.top;
+        TBitmap part;
+        CopyArea(Rendered(), {left, top, left + fragment.width, top + line.height}, part);
+        return InkOf(part);
+    }
     static TRect InkOf(const TBitmap& bitmap) {
         TRect box{bitmap.Width(), bitmap.Height(), -1, -1};
         for (int y = 0; y < bitmap.Height(); ++y)
@@ -222,19 +231,10 @@ TEST_F(RichEditTest, MixedSizesShareOneBaselineAndBoldIsWider) {
     Load(Page("{\\fs16 x}{\\fs60 x}\\par plain {\\b plain}\\par"));
     const std::vector<TRtfLine>& lines = Lines();
     ASSERT_EQ(lines.size(), 2u);
-    const TRtfFragment& small = lines[0].fragments[0];
-    const TRtfFragment& large = lines[0].fragments[1];
-    const TRect area = Box().TextArea();
-    const int left = Box().Left() + area.Left + TRichEdit::Margin;
-    TBitmap smallPart;
-    TBitmap largePart;
-    const int top = Box().Top() + area.Top;
-    CopyArea(Rendered(), {left + small.x, top, left + small.x + small.width, top + lines[0].height},
-             smallPart);
-    CopyArea(Rendered(), {left + large.x, top, left + large.x + large.width, top + lines[0].height},
-             largePart);
-    EXPECT_GT(InkOf(largePart).Height(), 2 * InkOf(smallPart).Height());
-    EXPECT_NEAR(InkOf(smallPart).Bottom, InkOf(largePart).Bottom, 1);
+    const TRect small = FragmentInk(lines[0], lines[0].fragments[0]);
+    const TRect large = FragmentInk(lines[0], lines[0].fragments[1]);
+    EXPECT_GT(large.Height(), 2 * small.Height());
+    EXPECT_NEAR(small.Bottom, large.Bottom, 1);
 
     EXPECT_GT(lines[1].fragments.back().width, lines[1].fragments.front().width);
 }
@@ -342,4 +342,22 @@ TEST_F(RichEditTest, TheBarLooksDisabledAndIgnoresClicksWhenTheTextFits) {
         << "the sunken edge";
     EXPECT_EQ(ColorToRGB(At(Box().Left() + Box().Width() - 1, Box().Top() + Box().Height() - 1)),
               ColorToRGB(clBtnHighlight));
+}
+
+TEST_F(RichEditTest, SubscriptsSitBelowAndSuperscriptsAboveTheBaseline) {
+    Load(Page("\\fs40 x{\\sub x}x{\\super x}x\\nosupersub x\\par"));
+    const TRtfLine& line = Lines().at(0);
+    ASSERT_EQ(line.fragments.size(), 5u);
+    const TRect normal = FragmentInk(line, line.fragments[0]);
+    const TRect sub = FragmentInk(line, line.fragments[1]);
+    const TRect super = FragmentInk(line, line.fragments[3]);
+    EXPECT_LT(sub.Height(), normal.Height());
+    EXPECT_GT(sub.Bottom, normal.Bottom + 2);
+    EXPECT_LT(super.Bottom, normal.Bottom - 6);
+    EXPECT_LT(super.Top, normal.Top);
+    for (const std::size_t after : {2u, 4u}) {
+        const TRect back = FragmentInk(line, line.fragments[after]);
+        EXPECT_EQ(back.Top, normal.Top) << "back on the baseline";
+        EXPECT_EQ(back.Bottom, normal.Bottom);
+    }
 }

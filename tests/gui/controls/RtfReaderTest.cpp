@@ -93,6 +93,12 @@ TEST(RtfReaderTest, GroupsRestoreTheCharacterFormatOnClosing) {
     EXPECT_EQ(runs[4].format, runs[0].format) << "back to the outer format";
     EXPECT_TRUE(FormatOf(document, 0, 5).bold);
     EXPECT_EQ(runs[6].format, runs[0].format);
+
+    const TRtfDocument scripts = Read("{\\rtf1 I{\\sub a}U\\super 2\\nosupersub x\\par}");
+    EXPECT_EQ(FormatOf(scripts, 0, 1).script, rsSubscript);
+    EXPECT_EQ(FormatOf(scripts, 0, 2).script, rsNormal);
+    EXPECT_EQ(FormatOf(scripts, 0, 3).script, rsSuperscript);
+    EXPECT_EQ(FormatOf(scripts, 0, 4).script, rsNormal);
 }
 
 TEST(RtfReaderTest, FontAndColourTablesNameTheRunsFormats) {
