@@ -59,6 +59,9 @@ void TCircuitPen::Armature(double cx, double cy, double r) const {
     cairo_stroke(m_cr);
     const TArtText letter(m_cr, "Я", "PT Sans Bold " + std::to_string(static_cast<int>(r)) + "px");
     letter.DrawCentred(cx, cy, Ink);
+    // The generator's polarity beside its brushes.
+    Label(cx + 8, cy - r - 17, "+", 12);
+    Label(cx + 8, cy + r + 2, "−", 12);
 }
 
 void TCircuitPen::Winding(double x0, double y0, double x1, double y1, int loops) const {
