@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/controls/RtfReader.h"
+#include "gui/framework/Application.h"
 #include "gui/graphics/Canvas.h"
 #include "gui/graphics/Exception.h"
 #include "gui/graphics/FileBytes.h"
@@ -17,6 +18,10 @@ constexpr int WheelNotch = 120;
 TRichEdit::TRichEdit(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
     m_font.OnChange = [this](TObject*) { ContentChanged(); };
+}
+
+TRichEdit::~TRichEdit() {
+    StopRepeat();
 }
 
 void TRichEdit::LoadFromFile(const std::string& path) {
@@ -118,8 +123,14 @@ void TRichEdit::UpdateScrollRange() {
 
 void TRichEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
+        StopRepeat();
         UpdateScrollRange();
-        ScrollPart(m_scrollBar.Press({x, y}));
+        m_pointer = {x, y};
+        const TRtfScrollPart part = m_scrollBar.Press(m_pointer);
+        ScrollPart(part);
+        if (part != spNowhere && part != spThumb && Application)
+            m_repeat =
+                Application->StartTimer(RepeatDelay, RepeatPeriod, [this] { RepeatPress(); });
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
@@ -147,7 +158,22 @@ void TRichEdit::ScrollPart(TRtfScrollPart part) {
     Invalidate();
 }
 
+// Repeats only while the pointer stays on the pressed part; a track press therefore stops when
+// the thumb has come under the pointer.
+void TRichEdit::RepeatPress() {
+    const TRtfScrollPart part = m_scrollBar.Pressed();
+    if (m_scrollBar.PartAt(m_pointer) == part)
+        ScrollPart(part);
+}
+
+void TRichEdit::StopRepeat() {
+    if (m_repeat != 0 && Application)
+        Application->StopTimer(m_repeat);
+    m_repeat = 0;
+}
+
 void TRichEdit::MouseMove(TShiftState shift, int x, int y) {
+    m_pointer = {x, y};
     if (m_scrollBar.Drag({x, y}))
         Invalidate();
     TCustomControl::MouseMove(shift, x, y);
@@ -155,6 +181,7 @@ void TRichEdit::MouseMove(TShiftState shift, int x, int y) {
 
 void TRichEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
+        StopRepeat();
         m_scrollBar.Release();
         Invalidate();
     }

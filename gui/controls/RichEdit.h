@@ -8,6 +8,7 @@
 #include "gui/controls/RtfLayout.h"
 #include "gui/controls/RtfScrollBar.h"
 #include "gui/framework/CustomControl.h"
+#include "gui/framework/TimerQueue.h"
 #include "gui/graphics/Color.h"
 #include "gui/graphics/Font.h"
 
@@ -24,8 +25,12 @@ public:
     static constexpr int Margin = 2;
     static constexpr int LineStep = 16;
     static constexpr int WheelLines = 3;
+    // A held arrow or track press repeats after the delay, every period.
+    static constexpr int RepeatDelay = 400;
+    static constexpr int RepeatPeriod = 50;
 
     explicit TRichEdit(TComponent* owner);
+    ~TRichEdit() override;
 
     // Replaces the whole content with the file's. Throws Exception naming the file and the
     // reason, and keeps the previous content, when the file is missing, unreadable, too large
@@ -78,6 +83,8 @@ private:
     void UpdateScrollRange();
     void ScrollBy(int delta) { SetScrollPos(ScrollPos() + delta); }
     void ScrollPart(TRtfScrollPart part);
+    void RepeatPress();
+    void StopRepeat();
     void PaintText(TCanvas& canvas);
     void PaintLine(TCanvas& canvas, const TRtfLine& line, TPoint origin);
 
@@ -92,4 +99,7 @@ private:
     int m_layoutWidth = 0;
     TRtfScrollBar m_scrollBar;
     int m_wheelRest = 0;
+    TTimerQueue::TimerId m_repeat = 0;
+    // Where the mouse was last seen, so that a held press stops once the thumb reaches it.
+    TPoint m_pointer;
 };

@@ -47,6 +47,7 @@ public:
     // Follows the pointer while the thumb is dragged; returns whether the position changed.
     bool Drag(TPoint point);
     void Release() { m_pressed = spNowhere; }
+    TRtfScrollPart Pressed() const { return m_pressed; }
     bool Dragging() const { return m_pressed == spThumb; }
 
     void Paint(TCanvas& canvas);

@@ -246,6 +246,10 @@ TEST_F(RichEditTest, LayoutFollowsTheWidth) {
     EXPECT_GT(Lines().size(), wide);
     Box().SetWordWrap(false);
     EXPECT_EQ(Lines().size(), 1u);
+    for (const int side : {0, 3, 20, 40}) {
+        Box().SetBounds(10, 10, side, side);
+        EXPECT_NO_THROW(Rendered()) << "a box too small for its edge and bar still paints";
+    }
 }
 
 TEST_F(RichEditTest, TheWheelAndTheKeysScrollTheFocusedBox) {
@@ -304,6 +308,31 @@ TEST_F(RichEditTest, TheScrollBarStepsPagesAndDragsTheThumb) {
     Platform().MouseMove({grip.X, grip.Y - track.Height()});
     Platform().MouseUp({grip.X, grip.Y - track.Height()});
     EXPECT_EQ(Box().ScrollPos(), 0);
+}
+
+TEST_F(RichEditTest, HoldingAnArrowOrTheTrackRepeatsUntilReleasedOrReached) {
+    Load(Page(ManyLines(200)));
+    const TRtfScrollBar& bar = Box().ScrollBar();
+    const TPoint arrow = OnBar(bar.DownButton());
+    Platform().MouseMove(arrow);
+    Platform().MouseDown(arrow);
+    Platform().AdvanceBy(TRichEdit::RepeatDelay - 1);
+    EXPECT_EQ(Box().ScrollPos(), TRichEdit::LineStep);
+    Platform().AdvanceBy(1 + 4 * TRichEdit::RepeatPeriod);
+    EXPECT_EQ(Box().ScrollPos(), 6 * TRichEdit::LineStep);
+    Platform().MouseUp(arrow);
+    Platform().AdvanceBy(1000);
+    EXPECT_EQ(Box().ScrollPos(), 6 * TRichEdit::LineStep);
+
+    const TPoint low = OnBox(bar.Track().Left + 8, bar.Track().Top + bar.Track().Height() / 2);
+    Platform().MouseMove(low);
+    Platform().MouseDown(low);
+    Platform().AdvanceBy(5000);
+    Platform().MouseUp(low);
+    const TRect thumb = bar.Thumb();
+    const int y = bar.Track().Top + bar.Track().Height() / 2;
+    EXPECT_TRUE(thumb.Top <= y && y < thumb.Bottom) << "paging stops under the pointer";
+    EXPECT_LT(Box().ScrollPos(), bar.MaxPosition());
 }
 
 TEST_F(RichEditTest, ScrollingMovesThePaintedText) {
