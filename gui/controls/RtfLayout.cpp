@@ -185,10 +185,7 @@ private:
     }
 
     bool Drawn(const TAtom& atom) const {
-        if (atom.kind == akWord)
-            return true;
-        const TFont& font = m_layout.Font(atom.format);
-        return atom.kind == akSpace && (font.HasStyle(fsUnderline) || font.HasStyle(fsStrikeOut));
+        return atom.kind == akWord || (atom.kind == akSpace && m_layout.ShowsSpaces(atom.format));
     }
 
     // The tallest ascent and descent of the line set its height, then the paragraph's spacing.
@@ -329,6 +326,7 @@ void TRtfLayout::Build(const TRtfDocument& document, const TFont& baseFont, int 
     for (const TRtfCharFormat& format : document.Formats()) {
         m_fonts.push_back(FontOf(format, baseFont));
         m_rises.push_back(RiseOf(format, baseFont));
+        m_showsSpaces.push_back(format.underline || format.strikeOut || format.highlight != clNone);
     }
     for (const TRtfParagraph& paragraph : document.Paragraphs())
         TParagraphLines(paragraph, *this, width, wrap, m_lines, m_height).Lay();
@@ -337,6 +335,7 @@ void TRtfLayout::Build(const TRtfDocument& document, const TFont& baseFont, int 
 void TRtfLayout::Clear() {
     m_fonts.clear();
     m_rises.clear();
+    m_showsSpaces.clear();
     m_lines.clear();
     m_height = 0;
 }

@@ -43,6 +43,8 @@ public:
     // The font the layout measured a format with; what it names the box's font fills in.
     const TFont& Font(int format) const { return *m_fonts[format]; }
     int Rise(int format) const { return m_rises[format]; }
+    // Whether spaces in the format show (underlined, struck out or highlighted).
+    bool ShowsSpaces(int format) const { return m_showsSpaces[format]; }
     // The first line that reaches below the pixel row y of the document.
     std::size_t FirstLineBelow(int y) const;
 
@@ -52,6 +54,7 @@ private:
     std::vector<std::unique_ptr<TFont>> m_fonts;
     // How far each format sits above the baseline.
     std::vector<int> m_rises;
+    std::vector<bool> m_showsSpaces;
     std::vector<TRtfLine> m_lines;
     int m_height = 0;
 };

@@ -451,18 +451,17 @@ bool TRtfReader::ParagraphKeyword(std::string_view word, bool hasParameter, int 
     return true;
 }
 
-bool TRtfReader::TextKeyword(std::string_view word) {
+void TRtfReader::TextKeyword(std::string_view word) {
     if (word == "par" || word == "sect" || word == "page" || word == "row") {
         EndParagraph();
-        return true;
+        return;
     }
     for (const auto& [name, codePoint] : SpecialCharacters) {
         if (word == name) {
             TextCharacter(codePoint);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 void TRtfReader::UnicodeCharacter(int parameter) {

@@ -58,7 +58,7 @@ private:
     bool DestinationKeyword(std::string_view word);
     bool CharacterKeyword(std::string_view word, bool hasParameter, int parameter);
     bool ParagraphKeyword(std::string_view word, bool hasParameter, int parameter);
-    bool TextKeyword(std::string_view word);
+    void TextKeyword(std::string_view word);
     void UnicodeCharacter(int parameter);
 
     void PlainByte(std::uint8_t byte);

@@ -15,6 +15,7 @@
 #include "gui/streaming/HandlerTable.h"
 #include "gui/streaming/LayoutReader.h"
 #include "gui/streaming/LayoutWriter.h"
+#include "support/PixelProbe.h"
 
 namespace {
 
@@ -389,4 +390,23 @@ TEST_F(RichEditTest, SubscriptsSitBelowAndSuperscriptsAboveTheBaseline) {
         EXPECT_EQ(back.Top, normal.Top) << "back on the baseline";
         EXPECT_EQ(back.Bottom, normal.Bottom);
     }
+}
+
+TEST_F(RichEditTest, ColoursAndHighlightsPaintTheirRuns) {
+    Load("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;\\red255\\green255\\blue0;}"
+         "\\fs28\\cf1 red {\\highlight2 wide   gap}\\par}");
+    const TRtfLine& line = Lines().at(0);
+    ASSERT_EQ(line.fragments.size(), 4u);
+    const TRect area = Box().TextArea();
+    const int left = Box().Left() + area.Left + TRichEdit::Margin;
+    const int top = Box().Top() + area.Top + line.top;
+    TBitmap red;
+    const TRtfFragment& first = line.fragments[0];
+    CopyArea(Rendered(), {left + first.x, top, left + first.x + first.width, top + line.height},
+             red);
+    EXPECT_GT(CountPixels(red, RGB(200, 0, 0)), 10);
+    const TRtfFragment& gap = line.fragments[2];
+    EXPECT_EQ(At(left + gap.x + gap.width / 2, top + line.height / 2), RGB(255, 255, 0))
+        << "the highlight runs on under the spaces";
+    EXPECT_EQ(At(left + gap.x + gap.width / 2, top + line.height + 2), Paper);
 }
