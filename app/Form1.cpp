@@ -5,8 +5,6 @@
 #include "app/Screens.h"
 #include "gui/controls/Image.h"
 #include "gui/framework/Timer.h"
-#include "gui/streaming/ClassBuilder.h"
-#include "gui/streaming/FrameworkClasses.h"
 #include "gui/streaming/HandlerTable.h"
 
 namespace {
@@ -21,10 +19,9 @@ constexpr std::array<const char*, TForm1::BlockCount> BlockNames{
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Form1 = this;
-    StaticClassInfo();
     THandlerTable handlers;
     handlers.Add<TNotifyEvent>("Timer1Timer", [this](TObject*) { Timer1Timer(); });
-    ReadScreenLayout(*this, "layouts/Form1.txt", handlers);
+    ReadScreenLayout(*this, "TForm1", "layouts/Form1.txt", handlers);
     for (int i = 0; i < BlockCount; ++i)
         m_blocks[i] = &LayoutPart<TImage>(*this, BlockNames[i]);
     m_timer1 = &LayoutPart<TTimer>(*this, "Timer1");
@@ -32,12 +29,6 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 TForm1::~TForm1() {
     Form1 = nullptr;
-}
-
-const TClassInfo& TForm1::StaticClassInfo() {
-    static const TClassInfo& info =
-        TClassBuilder<TForm1>("TForm1", &TFrameworkClasses::Form()).Build();
-    return info;
 }
 
 // The visible blocks are the splash's only state. Once the last one shows, the menu takes over;

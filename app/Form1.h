@@ -4,7 +4,6 @@
 
 #include "gui/framework/Form.h"
 
-class TClassInfo;
 class TImage;
 class TTimer;
 
@@ -16,8 +15,6 @@ public:
 
     explicit TForm1(TComponent* owner);
     ~TForm1() override;
-
-    static const TClassInfo& StaticClassInfo();
 
     // Blocks from left to right.
     TImage& Block(int index) const { return *m_blocks.at(index); }

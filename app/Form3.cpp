@@ -9,8 +9,6 @@
 #include "app/ScreenLayout.h"
 #include "app/Screens.h"
 #include "gui/framework/Application.h"
-#include "gui/streaming/ClassBuilder.h"
-#include "gui/streaming/FrameworkClasses.h"
 #include "gui/streaming/HandlerTable.h"
 #include "stand/Form2.h"
 
@@ -27,24 +25,17 @@ constexpr std::array<TPictureButton, 4> Buttons{{
 
 TForm3::TForm3(TComponent* owner) : TForm(owner) {
     Form3 = this;
-    StaticClassInfo();
     THandlerTable handlers;
     AddPictureButtonHandlers(handlers, Buttons);
     handlers.Add<TNotifyEvent>("Image2Click", [this](TObject*) { Image2Click(); });
     handlers.Add<TNotifyEvent>("Image3Click", [this](TObject*) { Image3Click(); });
     handlers.Add<TNotifyEvent>("Image4Click", [this](TObject*) { Image4Click(); });
     handlers.Add<TNotifyEvent>("Image5Click", [this](TObject*) { Image5Click(); });
-    ReadScreenLayout(*this, "layouts/Form3.txt", handlers);
+    ReadScreenLayout(*this, "TForm3", "layouts/Form3.txt", handlers);
 }
 
 TForm3::~TForm3() {
     Form3 = nullptr;
-}
-
-const TClassInfo& TForm3::StaticClassInfo() {
-    static const TClassInfo& info =
-        TClassBuilder<TForm3>("TForm3", &TFrameworkClasses::Form()).Build();
-    return info;
 }
 
 void TForm3::Image2Click() {

@@ -11,8 +11,6 @@
 #include "app/Screens.h"
 #include "gui/controls/Image.h"
 #include "gui/controls/RichEdit.h"
-#include "gui/streaming/ClassBuilder.h"
-#include "gui/streaming/FrameworkClasses.h"
 #include "gui/streaming/HandlerTable.h"
 #include "stand/Form2.h"
 
@@ -45,7 +43,6 @@ constexpr std::array<TTopic, 5> Topics{{
 
 TForm4::TForm4(TComponent* owner) : TForm(owner) {
     Form4 = this;
-    StaticClassInfo();
     THandlerTable handlers;
     AddPictureButtonHandlers(handlers, Buttons);
     for (const TTopic& topic : Topics)
@@ -54,19 +51,13 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
         });
     handlers.Add<TNotifyEvent>("Image7Click", [this](TObject*) { Image7Click(); });
     handlers.Add<TNotifyEvent>("FormCreate", [this](TObject*) { FormCreate(); });
-    ReadScreenLayout(*this, "layouts/Form4.txt", handlers);
+    ReadScreenLayout(*this, "TForm4", "layouts/Form4.txt", handlers);
     m_richEdit1 = &LayoutPart<TRichEdit>(*this, "RichEdit1");
     m_image8 = &LayoutPart<TImage>(*this, "Image8");
 }
 
 TForm4::~TForm4() {
     Form4 = nullptr;
-}
-
-const TClassInfo& TForm4::StaticClassInfo() {
-    static const TClassInfo& info =
-        TClassBuilder<TForm4>("TForm4", &TFrameworkClasses::Form()).Build();
-    return info;
 }
 
 void TForm4::LoadTopic(std::string_view page, std::string_view picture) {

@@ -4,7 +4,6 @@
 
 #include "gui/framework/Form.h"
 
-class TClassInfo;
 class TImage;
 class TRichEdit;
 
@@ -14,8 +13,6 @@ class TForm4 : public TForm {
 public:
     explicit TForm4(TComponent* owner);
     ~TForm4() override;
-
-    static const TClassInfo& StaticClassInfo();
 
     // Replaces the page, then the picture; a failure leaves what was not reached as it was.
     void LoadTopic(std::string_view page, std::string_view picture);

@@ -5,29 +5,20 @@
 #include "app/Form4.h"
 #include "app/ScreenLayout.h"
 #include "app/Screens.h"
-#include "gui/streaming/ClassBuilder.h"
-#include "gui/streaming/FrameworkClasses.h"
 #include "gui/streaming/HandlerTable.h"
 #include "stand/Form2.h"
 
 TForm5::TForm5(TComponent* owner) : TForm(owner) {
     Form5 = this;
-    StaticClassInfo();
     THandlerTable handlers;
     handlers.Add<TNotifyEvent>("FormActivate", [this](TObject*) { FormActivate(); });
     handlers.Add<TNotifyEvent>("SpeedButton1Click", [this](TObject*) { SpeedButton1Click(); });
     handlers.Add<TNotifyEvent>("SpeedButton2Click", [this](TObject*) { SpeedButton2Click(); });
-    ReadScreenLayout(*this, "layouts/Form5.txt", handlers);
+    ReadScreenLayout(*this, "TForm5", "layouts/Form5.txt", handlers);
 }
 
 TForm5::~TForm5() {
     Form5 = nullptr;
-}
-
-const TClassInfo& TForm5::StaticClassInfo() {
-    static const TClassInfo& info =
-        TClassBuilder<TForm5>("TForm5", &TFrameworkClasses::Form()).Build();
-    return info;
 }
 
 void TForm5::FormActivate() {

@@ -2,16 +2,12 @@
 
 #include "gui/framework/Form.h"
 
-class TClassInfo;
-
 // The missing-files dialog: stays on top and, while it is shown, keeps the three full screens
 // from taking input. "OK" ends the program, "НЕТ" goes back.
 class TForm5 : public TForm {
 public:
     explicit TForm5(TComponent* owner);
     ~TForm5() override;
-
-    static const TClassInfo& StaticClassInfo();
 
 private:
     void FormActivate();

@@ -9,8 +9,6 @@
 #include "app/PictureButtons.h"
 #include "app/ScreenLayout.h"
 #include "app/Screens.h"
-#include "gui/streaming/ClassBuilder.h"
-#include "gui/streaming/FrameworkClasses.h"
 #include "gui/streaming/HandlerTable.h"
 
 namespace {
@@ -25,24 +23,17 @@ constexpr std::array<TPictureButton, 3> Signs{{
 
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     Form2 = this;
-    StaticClassInfo();
     THandlerTable handlers;
     AddPictureButtonHandlers(handlers, Signs);
     handlers.Add<TNotifyEvent>("FormCreate", [this](TObject*) { FormCreate(); });
     handlers.Add<TNotifyEvent>("Image16Click", [this](TObject*) { Image16Click(); });
     handlers.Add<TNotifyEvent>("Image17Click", [this](TObject*) { Image17Click(); });
     handlers.Add<TNotifyEvent>("Image18Click", [this](TObject*) { Image18Click(); });
-    ReadScreenLayout(*this, "layouts/Form2.txt", handlers);
+    ReadScreenLayout(*this, "TForm2", "layouts/Form2.txt", handlers);
 }
 
 TForm2::~TForm2() {
     Form2 = nullptr;
-}
-
-const TClassInfo& TForm2::StaticClassInfo() {
-    static const TClassInfo& info =
-        TClassBuilder<TForm2>("TForm2", &TFrameworkClasses::Form()).Build();
-    return info;
 }
 
 // The bench's model starts here once its instruments exist.

@@ -2,16 +2,12 @@
 
 #include "gui/framework/Form.h"
 
-class TClassInfo;
-
 // The laboratory bench. For now it shows its background and the three wooden signs that lead
 // to the menu, the theory and out of the program.
 class TForm2 : public TForm {
 public:
     explicit TForm2(TComponent* owner);
     ~TForm2() override;
-
-    static const TClassInfo& StaticClassInfo();
 
 private:
     void FormCreate();
