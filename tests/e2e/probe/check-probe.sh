@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs stend-probe as a developer would, from a copy of the run-time folder, and checks what it
+# prints and how it exits: usage PROBE RUNDIR.
+set -euo pipefail
+probe=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$2"/txt "$2"/ico "$2"/Help.chm "$work"/
+cd "$work"
+
+fail() {
+    echo "check-probe: $*" >&2
+    exit 1
+}
+
+# The splash hands over at 18 x 130 ms; the menu's exit button then ends the program.
+out=$(printf '%s\n' 'get TForm1.Image9.Visible' 'wait 2339' 'get TForm1.Visible' 'wait 1' \
+    'get Form1.Visible' 'get TForm3.Front' 'get TForm3.Image2.Cursor' 'get TForm4.Color' \
+    'get TForm5.SpeedButton1.Font.Name' 'click TForm3.Image4' 'key TForm4.RichEdit1 PageDown' \
+    'shot TForm5 dialog.png' 'click TForm3.Image5' 'get TForm1.Visible' | "$probe")
+expected='TForm1.Image9.Visible = False
+TForm1.Visible = True
+Form1.Visible = False
+TForm3.Front = True
+TForm3.Image2.Cursor = crHandPoint
+TForm4.Color = clBtnFace
+TForm5.SpeedButton1.Font.Name = '"'MS Sans Serif'"'
+shell open: Help.chm
+ended'
+[ "$out" = "$expected" ] || fail "unexpected output:
+$out"
+[ "$(head -c 4 dialog.png | tail -c 3)" = "PNG" ] || fail "the shot is no PNG file"
+
+# Unknown forms, components, properties and steps end the run with a message and exit code 1.
+for step in 'get TForm9.Visible' 'click TForm3.Image99' 'get TForm3.Image2.Bogus' 'frob' \
+    'key TForm4.RichEdit1 NoSuchKey' 'wait soon'; do
+    if err=$(echo "$step" | "$probe" 2>&1 >/dev/null); then
+        fail "'$step' was carried out"
+    fi
+    [ -n "$err" ] || fail "'$step' failed without a message"
+done
+echo "check-probe: all steps behaved"
