@@ -1,7 +1,7 @@
 #include "art/BmpWriter.h"
 
 #include "art/ArtCanvas.h"
-#include "art/ByteWriter.h"
+#include "gui/graphics/ByteWriter.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "art/ArtCanvas.h"
-#include "art/ByteWriter.h"
+#include "gui/graphics/ByteWriter.h"
 #include "gui/graphics/Exception.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "support/DibBuilder.h"
 
-#include "support/ByteWriter.h"
+#include "gui/graphics/ByteWriter.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ DibBuilder& DibBuilder::IconMask(const std::function<bool(int x, int y)>& transp
 }
 
 std::vector<std::uint8_t> DibBuilder::Header() const {
-    ByteWriter out;
+    TByteWriter out;
     out.U32(m_headerSize);
     const int storedHeight = (m_topDown ? -m_height : m_height) * (m_icon ? 2 : 1);
     if (m_headerSize == 12) {
@@ -114,7 +114,7 @@ std::vector<std::uint8_t> DibBuilder::Header() const {
 }
 
 std::vector<std::uint8_t> DibBuilder::Dib() const {
-    ByteWriter out;
+    TByteWriter out;
     out.Append(Header()).Append(m_pixels).Append(m_mask);
     return out.Bytes();
 }
@@ -122,7 +122,7 @@ std::vector<std::uint8_t> DibBuilder::Dib() const {
 std::vector<std::uint8_t> DibBuilder::Bmp() const {
     const std::vector<std::uint8_t> dib = Dib();
     const auto pixelOffset = static_cast<std::uint32_t>(14 + Header().size());
-    ByteWriter out;
+    TByteWriter out;
     out.U8('B').U8('M').U32(static_cast<std::uint32_t>(14 + dib.size())).U32(0).U32(pixelOffset);
     out.Append(dib);
     return out.Bytes();

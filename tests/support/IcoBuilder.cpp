@@ -1,6 +1,6 @@
 #include "support/IcoBuilder.h"
 
-#include "support/ByteWriter.h"
+#include "gui/graphics/ByteWriter.h"
 
 IcoBuilder& IcoBuilder::Add(int width, int height, int bitCount, std::vector<std::uint8_t> data) {
     m_entries.push_back({width, height, bitCount, std::move(data)});
@@ -8,7 +8,7 @@ IcoBuilder& IcoBuilder::Add(int width, int height, int bitCount, std::vector<std
 }
 
 std::vector<std::uint8_t> IcoBuilder::Build() const {
-    ByteWriter out;
+    TByteWriter out;
     out.U16(0).U16(m_type).U16(static_cast<std::uint16_t>(m_entries.size()));
     std::size_t offset = 6 + 16 * m_entries.size();
     for (const TEntry& entry : m_entries) {
