@@ -143,6 +143,15 @@ cairo_surface_t* TArtCanvas::ShadowMask(const std::function<void(cairo_t*)>& add
     return mask;
 }
 
+std::uint32_t TArtCanvas::Grained(std::uint32_t pixel, int delta) {
+    std::uint32_t grained = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int value = std::clamp(static_cast<int>((pixel >> shift) & 0xFF) + delta, 0, 255);
+        grained |= static_cast<std::uint32_t>(value) << shift;
+    }
+    return grained;
+}
+
 void TArtCanvas::RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
     const double r = std::min({radius, w / 2, h / 2});
     cairo_new_sub_path(cr);

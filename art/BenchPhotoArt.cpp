@@ -432,13 +432,7 @@ void TBenchPhotoArt::DrawGrain(const TArtCanvas& canvas, double cx, double cy, d
         const int right = std::min(canvas.Width(), static_cast<int>(cx + half));
         for (int x = left; x < right; ++x) {
             const int delta = static_cast<int>((noise.Cell(x, y) - 0.5) * 14);
-            std::uint32_t pixel = 0xFF000000u;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const int value =
-                    std::clamp(static_cast<int>((row[x] >> shift) & 0xFF) + delta, 0, 255);
-                pixel |= static_cast<std::uint32_t>(value) << shift;
-            }
-            row[x] = pixel;
+            row[x] = TArtCanvas::Grained(row[x], delta);
         }
     }
     canvas.MarkDirty();

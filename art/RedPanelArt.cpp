@@ -31,13 +31,7 @@ void TRedPanelArt::DrawTexture(const TArtCanvas& canvas) {
         for (int x = 0; x < canvas.Width(); ++x) {
             const double grain = noise.Smooth(x * 0.35, y * 0.35) * 0.6 + noise.Cell(x, y) * 0.4;
             const int delta = static_cast<int>((grain - 0.5) * 18);
-            std::uint32_t pixel = 0xFF000000u;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const int value =
-                    std::clamp(static_cast<int>((row[x] >> shift) & 0xFF) + delta, 0, 255);
-                pixel |= static_cast<std::uint32_t>(value) << shift;
-            }
-            row[x] = pixel;
+            row[x] = TArtCanvas::Grained(row[x], delta);
         }
     }
     canvas.MarkDirty();
