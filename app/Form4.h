@@ -14,10 +14,9 @@ public:
     explicit TForm4(TComponent* owner);
     ~TForm4() override;
 
+private:
     // Replaces the page, then the picture; a failure leaves what was not reached as it was.
     void LoadTopic(std::string_view page, std::string_view picture);
-
-private:
     void FormCreate();
     void Image7Click();
 
