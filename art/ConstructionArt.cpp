@@ -24,17 +24,22 @@ constexpr TRgb Ink = TRgb::Bytes(24, 24, 30);
 constexpr TRgb Steel = TRgb::Bytes(150, 158, 170);
 constexpr TRgb Copper = TRgb::Bytes(205, 110, 40);
 
+// Fills the current path and outlines it in ink, as the drawing's parts all are.
+void FillOutlined(cairo_t* cr, double lineWidth) {
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, lineWidth);
+    Ink.Use(cr);
+    cairo_stroke(cr);
+}
+
 void FillShaded(cairo_t* cr, const TRgb& color) {
     cairo_pattern_t* pattern =
         cairo_pattern_create_linear(Cx - YokeOuter, Cy - YokeOuter, Cx + YokeOuter, Cy + YokeOuter);
     color.Lighter(0.35).Stop(pattern, 0);
     color.Darker(0.25).Stop(pattern, 1);
     cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
+    FillOutlined(cr, 1.2);
     cairo_pattern_destroy(pattern);
-    cairo_set_line_width(cr, 1.2);
-    Ink.Use(cr);
-    cairo_stroke(cr);
 }
 
 // Section hatching at 45 degrees within the current clip.
@@ -141,11 +146,8 @@ void TConstructionArt::DrawArmature(cairo_t* cr) {
     Steel.Lighter(0.5).Stop(core, 0);
     Steel.Darker(0.1).Stop(core, 1);
     cairo_set_source(cr, core);
-    cairo_fill_preserve(cr);
+    FillOutlined(cr, 1.2);
     cairo_pattern_destroy(core);
-    cairo_set_line_width(cr, 1.2);
-    Ink.Use(cr);
-    cairo_stroke(cr);
     for (int slot = 0; slot < SlotCount; ++slot) {
         DrawConductor(cr, 2 * M_PI * slot / SlotCount);
     }
@@ -158,11 +160,8 @@ void TConstructionArt::DrawFieldCoil(cairo_t* cr, double x) {
     Copper.Lighter(0.3).Stop(coil, 0);
     Copper.Darker(0.2).Stop(coil, 1);
     cairo_set_source(cr, coil);
-    cairo_fill_preserve(cr);
+    FillOutlined(cr, 1);
     cairo_pattern_destroy(coil);
-    cairo_set_line_width(cr, 1);
-    Ink.Use(cr);
-    cairo_stroke(cr);
     for (int turn = 1; turn < 5; ++turn) {
         cairo_move_to(cr, x, -YokeInner + 6 + turn * 6);
         cairo_line_to(cr, x + 18, -YokeInner + 6 + turn * 6);
@@ -182,17 +181,11 @@ void TConstructionArt::DrawConductor(cairo_t* cr, double angle) {
     cairo_rotate(cr, angle);
     cairo_rectangle(cr, -8, -5, 16, 10);
     TRgb{1, 1, 1}.Use(cr);
-    cairo_fill_preserve(cr);
-    Ink.Use(cr);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    FillOutlined(cr, 0.8);
     cairo_restore(cr);
     cairo_arc(cr, x, y, 4, 0, 2 * M_PI);
     Copper.Use(cr);
-    cairo_fill_preserve(cr);
-    Ink.Use(cr);
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
+    FillOutlined(cr, 0.7);
     if (std::sin(angle) < -0.05) {
         cairo_move_to(cr, x - 2.3, y - 2.3);
         cairo_line_to(cr, x + 2.3, y + 2.3);
@@ -209,10 +202,7 @@ void TConstructionArt::DrawCommutator(cairo_t* cr) {
     // Copper segments separated by thin insulation, then the shaft through the middle.
     cairo_arc(cr, Cx, Cy, CommutatorRadius, 0, 2 * M_PI);
     Copper.Lighter(0.15).Use(cr);
-    cairo_fill_preserve(cr);
-    Ink.Use(cr);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    FillOutlined(cr, 1);
     for (int segment = 0; segment < 12; ++segment) {
         const double angle = 2 * M_PI * segment / 12;
         cairo_move_to(cr, Cx + std::cos(angle) * (ShaftRadius + 3),
