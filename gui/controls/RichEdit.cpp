@@ -136,26 +136,24 @@ void TRichEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 }
 
 void TRichEdit::ScrollPart(TRtfScrollPart part) {
-    const int page = m_scrollBar.Page();
-    switch (part) {
-    case spLineUp:
-        ScrollBy(-LineStep);
-        break;
-    case spLineDown:
-        ScrollBy(LineStep);
-        break;
-    case spPageUp:
-        ScrollBy(-page);
-        break;
-    case spPageDown:
-        ScrollBy(page);
-        break;
-    case spThumb:
-    case spNowhere:
-        break;
-    }
+    ScrollBy(StepOf(part));
     // The pressed look of an arrow.
     Invalidate();
+}
+
+int TRichEdit::StepOf(TRtfScrollPart part) const {
+    switch (part) {
+    case spLineUp:
+        return -LineStep;
+    case spLineDown:
+        return LineStep;
+    case spPageUp:
+        return -m_scrollBar.Page();
+    case spPageDown:
+        return m_scrollBar.Page();
+    default:
+        return 0;
+    }
 }
 
 // Repeats only while the pointer stays on the pressed part; a track press therefore stops when
@@ -197,22 +195,22 @@ bool TRichEdit::MouseWheel(int wheelDelta, TShiftState, TPoint) {
     return true;
 }
 
+// The arrow and page keys do what the scroll bar's arrows and track do.
 void TRichEdit::KeyDown(TKey& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
     UpdateScrollRange();
-    const int page = m_scrollBar.Page();
     switch (key) {
     case VK_UP:
-        ScrollBy(-LineStep);
+        ScrollBy(StepOf(spLineUp));
         break;
     case VK_DOWN:
-        ScrollBy(LineStep);
+        ScrollBy(StepOf(spLineDown));
         break;
     case VK_PRIOR:
-        ScrollBy(-page);
+        ScrollBy(StepOf(spPageUp));
         break;
     case VK_NEXT:
-        ScrollBy(page);
+        ScrollBy(StepOf(spPageDown));
         break;
     case VK_HOME:
         SetScrollPos(0);

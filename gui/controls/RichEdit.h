@@ -83,6 +83,8 @@ private:
     void UpdateScrollRange();
     void ScrollBy(int delta) { SetScrollPos(ScrollPos() + delta); }
     void ScrollPart(TRtfScrollPart part);
+    // How far one step on a part of the scroll bar moves the content, up negative.
+    int StepOf(TRtfScrollPart part) const;
     void RepeatPress();
     void StopRepeat();
     void PaintText(TCanvas& canvas);
