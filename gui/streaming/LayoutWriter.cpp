@@ -84,45 +84,44 @@ TLayoutValue OrdinalValue(const TPropInfo& property, std::int64_t ordinal) {
     }
 }
 
-// The value to store, or nothing when the property keeps what it has by default.
-std::optional<TLayoutValue> StoredValue(const TObject& object, const TPropInfo& property,
-                                        const TComponent* component, const std::string& path) {
-    switch (property.Kind) {
-    case tkDouble:
-        if (const double value = property.GetDouble(object); value != 0)
-            return TLayoutValue::OfDouble(value);
-        return std::nullopt;
-    case tkString:
-        if (std::string value = property.GetString(object); !value.empty())
-            return TLayoutValue::OfString(std::move(value));
-        return std::nullopt;
-    case tkEvent:
-        if (std::string handler = component ? component->EventHandlerName(path) : "";
-            !handler.empty())
-            return TLayoutValue::OfIdent(std::move(handler));
-        return std::nullopt;
-    default:
-        if (const std::int64_t value = property.GetOrdinal(object); value != property.Default)
-            return OrdinalValue(property, value);
-        return std::nullopt;
-    }
-}
-
 // What the property holds now, defaults included.
 TLayoutValue CurrentValue(const TObject& object, const TPropInfo& property,
-                          const TComponent& component, const std::string& path) {
+                          const TComponent* component, const std::string& path) {
     switch (property.Kind) {
     case tkDouble:
         return TLayoutValue::OfDouble(property.GetDouble(object));
     case tkString:
         return TLayoutValue::OfString(property.GetString(object));
     case tkEvent:
-        return TLayoutValue::OfIdent(component.EventHandlerName(path));
+        return TLayoutValue::OfIdent(component ? component->EventHandlerName(path) : "");
     case tkClass:
         throw EWriteError(path + " is an object; name one of its properties");
     default:
         return OrdinalValue(property, property.GetOrdinal(object));
     }
+}
+
+// Whether the property holds something other than what it has by default.
+bool DiffersFromDefault(const TObject& object, const TPropInfo& property,
+                        const TComponent* component, const std::string& path) {
+    switch (property.Kind) {
+    case tkDouble:
+        return property.GetDouble(object) != 0;
+    case tkString:
+        return !property.GetString(object).empty();
+    case tkEvent:
+        return component && !component->EventHandlerName(path).empty();
+    default:
+        return property.GetOrdinal(object) != property.Default;
+    }
+}
+
+// The value to store, or nothing when the property keeps what it has by default.
+std::optional<TLayoutValue> StoredValue(const TObject& object, const TPropInfo& property,
+                                        const TComponent* component, const std::string& path) {
+    if (!DiffersFromDefault(object, property, component, path))
+        return std::nullopt;
+    return CurrentValue(object, property, component, path);
 }
 
 std::string UnknownProperty(const TComponent& component, const std::string& path) {
@@ -150,7 +149,7 @@ std::string TLayoutWriter::ValueText(const TComponent& component, const std::str
         if (!property)
             throw EWriteError(UnknownProperty(component, path));
         if (dot == std::string::npos) {
-            const TLayoutValue value = CurrentValue(*object, *property, component, path);
+            const TLayoutValue value = CurrentValue(*object, *property, &component, path);
             if (value.Kind != lvIdent || !value.Text.empty())
                 writer.WriteValue(value, 0);
             return writer.m_text;
