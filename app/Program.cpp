@@ -4,9 +4,9 @@
 #include "app/Form3.h"
 #include "app/Form4.h"
 #include "app/Form5.h"
-#include "gui/controls/ControlClasses.h"
 #include "gui/framework/Application.h"
 #include "stand/Form2.h"
+#include "widgets/WidgetClasses.h"
 
 TProgram::TProgram(std::unique_ptr<TPlatform> platform)
     : m_application(std::make_unique<TApplication>(std::move(platform))) {
@@ -18,7 +18,7 @@ TProgram::TProgram(std::unique_ptr<TPlatform> platform)
 TProgram::~TProgram() = default;
 
 void TProgram::RegisterClasses() {
-    TControlClasses::RegisterAll();
+    TWidgetClasses::RegisterAll();
 }
 
 // The splash comes first and so becomes the main window.

@@ -1,0 +1,3 @@
+#include "widgets/controls/SwitchClasses.h"
+
+void TSwitchClasses::RegisterAll() {}

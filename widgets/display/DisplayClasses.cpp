@@ -1,0 +1,3 @@
+#include "widgets/display/DisplayClasses.h"
+
+void TDisplayClasses::RegisterAll() {}

@@ -1,0 +1,3 @@
+#include "widgets/scale/ScaleClasses.h"
+
+void TScaleClasses::RegisterAll() {}
