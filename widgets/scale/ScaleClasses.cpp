@@ -1,3 +1,9 @@
 #include "widgets/scale/ScaleClasses.h"
 
-void TScaleClasses::RegisterAll() {}
+#include "widgets/scale/iPositionComponent.h"
+#include "widgets/scale/iScaleComponent.h"
+
+void TScaleClasses::RegisterAll() {
+    TiPositionComponent::StaticClassInfo();
+    TiScaleComponent::StaticClassInfo();
+}
