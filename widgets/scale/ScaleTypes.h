@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gui/graphics/Object.h"
+#include "widgets/core/WidgetTypes.h"
 
 // Where minor ticks sit within the band of the major ticks.
 enum TiTickMinorAlignment : std::uint8_t { itmnaInside, itmnaCenter, itmnaOutside };
@@ -13,9 +14,6 @@ enum TiPrecisionStyle : std::uint8_t { ipsSignificantDigits, ipsFixedDecimalPoin
 // Auto-scaling widens the range to round limits, or keeps it and moves the major ticks onto round
 // values inside it.
 enum TiAutoScaleStyle : std::uint8_t { iassAutoMinMax, iassFixedMinMax };
-enum TiOrientation : std::uint8_t { ioVertical, ioHorizontal };
-// The side ticks and labels grow towards from the base line.
-enum TiOrientationSide : std::uint8_t { iosBottomRight, iosTopLeft };
 
 // Lets the application replace the text of the label at a major tick (index from 0).
 using TOnCustomizeTickLabel =
