@@ -230,7 +230,9 @@ TEST_F(PositionComponent, LimitsReportCrossingsInListOrderAndGuardTheirIndex) {
 }
 
 TEST_F(PositionComponent, MovingContentRepaintsAndStaticContentRebuildsTheBackground) {
+    form->SetBounds(0, 0, 200, 100);
     form->Show();
+    Platform().AdvanceBy(20);
     Platform().Render(*form);
     ASSERT_FALSE(widget->BackGroundChanged());
     widget->SetPosition(20);

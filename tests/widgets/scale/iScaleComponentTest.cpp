@@ -75,8 +75,10 @@ TEST_F(ScaleComponent, SwitchingAutoScalingOnWidensTheRangeToRoundLimits) {
     widget->SetPositionMax(97);
     EXPECT_EQ(widget->PositionMax(), 100);
     EXPECT_EQ(widget->TickMajorCount(), 5);
-    widget->SetPositionMin(-3);
+    // Each bound asks for a search over the range as it is by then.
     widget->SetPositionMax(17);
+    EXPECT_EQ(widget->PositionMax(), 20);
+    widget->SetPositionMin(-3);
     EXPECT_EQ(widget->PositionMin(), -5);
     EXPECT_EQ(widget->PositionMax(), 20);
 }
