@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
 #include "gui/graphics/Exception.h"
+#include "support/StoredImageList.h"
 
 namespace {
 
@@ -36,11 +36,6 @@ void Put16(Bytes& b, std::size_t at, std::uint32_t v) {
 void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
     Put16(b, at, v);
     Put16(b, at + 2, v >> 16);
-}
-
-void Append(Bytes& b, std::uint32_t v, int size) {
-    b.resize(b.size() + size);
-    size == 2 ? Put16(b, b.size() - 2, v) : Put32(b, b.size() - 4, v);
 }
 
 // A distinct colour for every pixel of every picture, never white.
@@ -91,59 +86,6 @@ bool GridMasked(const Bytes& b, int x, int y) {
     const std::size_t mask = kColourFile + 54 + 28 * 10 * 4;
     return (b.at(mask + 62 + static_cast<std::size_t>(9 - y) * 4 + x / 8) >> (7 - x % 8) & 1) != 0;
 }
-
-// A stream assembled field by field, with the liberties a stored list may take: any resolution,
-// no image sizes, a mask file size other than ours, noise in unused bytes and row padding.
-struct TStoredList {
-    int Count = 16;
-    int Capacity = 19;
-    int Width = 5;
-    int Height = 3;
-
-    void AppendBitmap(Bytes& out, int bitCount, std::mt19937& noise) const {
-        const int gridWidth = 4 * Width;
-        const int gridHeight = (Capacity + 3) / 4 * Height;
-        const std::size_t stride = (static_cast<std::size_t>(gridWidth) * bitCount + 31) / 32 * 4;
-        const std::uint32_t offset = bitCount == 1 ? 62 : 54;
-        out.push_back('B');
-        out.push_back('M');
-        for (std::uint32_t v :
-             {offset + 17u, 0u, offset, 40u, static_cast<std::uint32_t>(gridWidth),
-              static_cast<std::uint32_t>(gridHeight)}) {
-            Append(out, v, 4);
-        }
-        Append(out, 1, 2);
-        Append(out, static_cast<std::uint32_t>(bitCount), 2);
-        for (std::uint32_t v : {0u, 0u, 3780u, 3780u, bitCount == 1 ? 2u : 0u, 7u}) {
-            Append(out, v, 4);
-        }
-        if (bitCount == 1) {
-            for (std::uint8_t v : {0, 0, 0, 0, 255, 255, 255, 0}) {
-                out.push_back(v);
-            }
-        }
-        for (std::size_t i = 0; i < stride * gridHeight; ++i) {
-            out.push_back(static_cast<std::uint8_t>(noise()));
-        }
-    }
-
-    Bytes Stream() const {
-        std::mt19937 noise(7);
-        Bytes out = {'I', 'L'};
-        for (int v : {0x0101, Count, Capacity, 4, Width, Height}) {
-            Append(out, static_cast<std::uint32_t>(v), 2);
-        }
-        Append(out, 0xFFFFFFFF, 4);
-        Append(out, 0x10FF, 2);
-        for (int i = 0; i < 4; ++i) {
-            Append(out, 0xFFFF, 2);
-        }
-        AppendBitmap(out, 32, noise);
-        AppendBitmap(out, 1, noise);
-        out.insert(out.end(), 22, 0);
-        return out;
-    }
-};
 
 void ReadAll(TImageList& list, const Bytes& bytes) {
     std::size_t offset = 0;
