@@ -1,3 +1,9 @@
 #include "widgets/display/DisplayClasses.h"
 
-void TDisplayClasses::RegisterAll() {}
+#include "widgets/display/iImageDisplay.h"
+#include "widgets/display/iObjectCanvas.h"
+
+void TDisplayClasses::RegisterAll() {
+    TiImageDisplay::StaticClassInfo();
+    TiObjectCanvas::StaticClassInfo();
+}
