@@ -1,3 +1,13 @@
 #include "widgets/controls/SwitchClasses.h"
 
-void TSwitchClasses::RegisterAll() {}
+#include "widgets/controls/iLedArrow.h"
+#include "widgets/controls/iLedRound.h"
+#include "widgets/controls/iSwitchLed.h"
+#include "widgets/controls/iSwitchSlider.h"
+
+void TSwitchClasses::RegisterAll() {
+    TiLedRound::StaticClassInfo();
+    TiLedArrow::StaticClassInfo();
+    TiSwitchLed::StaticClassInfo();
+    TiSwitchSlider::StaticClassInfo();
+}

@@ -192,19 +192,19 @@ void TiVCLComponent::ButtonPressed(TMouseButton button, TShiftState shift, int x
     Shielded([&] { TiComponent::ButtonPressed(button, shift, x, y, doubleClick); });
 }
 
+// The hook sees the release before the framework turns it into OnClick and OnMouseUp, so a
+// widget that changes its value on release shows the new value to its click handlers.
 void TiVCLComponent::ButtonReleased(TMouseButton button, TShiftState shift, int x, int y,
                                     bool clicked) {
-    Shielded([&] { TiComponent::ButtonReleased(button, shift, x, y, clicked); });
+    Shielded([&] {
+        MouseUpHook(button, shift, x, y);
+        TiComponent::ButtonReleased(button, shift, x, y, clicked);
+    });
 }
 
 void TiVCLComponent::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     MouseDownHook(button, shift, x, y);
     TiComponent::MouseDown(button, shift, x, y);
-}
-
-void TiVCLComponent::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    MouseUpHook(button, shift, x, y);
-    TiComponent::MouseUp(button, shift, x, y);
 }
 
 void TiVCLComponent::MouseMove(TShiftState shift, int x, int y) {

@@ -46,7 +46,6 @@ public:
     void ButtonReleased(TMouseButton button, TShiftState shift, int x, int y,
                         bool clicked) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void DblClick() override;
     bool MouseWheel(int wheelDelta, TShiftState shift, TPoint mousePos) override;

@@ -81,6 +81,13 @@ TEST_F(InputRouting, HooksRunBeforeTheEventsAndFailuresInThemAreDropped) {
     EXPECT_TRUE(Platform().ErrorMessages().empty());
 }
 
+TEST_F(InputRouting, TheReleaseHookRunsBeforeTheClickSoHandlersSeeItsEffect) {
+    std::string lastHookAtClick;
+    widget->OnClick = [&](TObject*) { lastHookAtClick = widget->Hooks.back(); };
+    Platform().Click({30, 40});
+    EXPECT_EQ(lastHookAtClick, "up 0 0 10,20");
+}
+
 TEST_F(InputRouting, KeyReleasesReachTheHookTwiceUnlessTheWidgetClaimedTheKey) {
     widget->SetTabStop(true);
     widget->SetFocus();
