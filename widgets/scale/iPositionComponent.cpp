@@ -24,9 +24,11 @@ const TClassInfo& TiPositionComponent::StaticClassInfo() {
     using P = TiPositionComponent;
     static const TClassInfo& info =
         TClassBuilder<P>("TiPositionComponent", &TiCustomComponent::StaticClassInfo())
-            .Double("Position", &P::Position, &P::SetPosition)
+            // The range comes first: a property file sets each value through its setter, and a
+            // position read before its range would be clamped to the old one.
             .Double("PositionMax", &P::PositionMax, &P::SetPositionMax)
             .Double("PositionMin", &P::PositionMin, &P::SetPositionMin)
+            .Double("Position", &P::Position, &P::SetPosition)
             .Double("CurrentMax", &P::CurrentMax, &P::SetCurrentMax)
             .Double("CurrentMin", &P::CurrentMin, &P::SetCurrentMin)
             .Boolean("MinMaxFixed", &P::MinMaxFixed, &P::SetMinMaxFixed, false)

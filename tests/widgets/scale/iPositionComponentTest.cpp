@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "../../gui/framework/FrameworkFixture.h"
@@ -278,4 +279,22 @@ TEST_F(PositionComponent, ALayoutValueOutOfRangeIsKeptAsStored) {
     auto& read = dynamic_cast<TTestPositionWidget&>(*copy->FindComponent("Position1"));
     EXPECT_EQ(read.Position(), 500);
     EXPECT_EQ(read.PositionMax(), 100);
+}
+
+TEST_F(PositionComponent, APropertyFileRestoresAValueOutsideTheDefaultRange) {
+    const std::string path = ::testing::TempDir() + "position-properties-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".txt";
+    TTestPositionWidget::StaticClassInfo();
+    widget->SetRange(300, 200);
+    widget->SetPosition(250);
+    widget->SavePropertiesToFile(path);
+
+    auto* copy = new TTestPositionWidget(form);
+    copy->LoadPropertiesFromFile(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(copy->PositionMin(), 200);
+    EXPECT_EQ(copy->PositionMax(), 300);
+    EXPECT_EQ(copy->Position(), 250);
+    EXPECT_EQ(copy->CurrentMax(), 250);
 }
