@@ -120,27 +120,16 @@ void TiScaleObject::SetShowTickLabels(bool value) {
     Store(value, m_showTickLabels);
 }
 
-// The limits below apply after storing: a setting that had to be corrected still counts as a
-// change.
 void TiScaleObject::SetTickMinorCount(int value) {
-    if (value == m_tickMinorCount)
-        return;
-    m_tickMinorCount = std::clamp(value, 1, MaxTickCount);
-    Changed();
+    Store(std::clamp(value, 1, MaxTickCount), m_tickMinorCount);
 }
 
 void TiScaleObject::SetTickMinorLength(int value) {
-    if (value == m_tickMinorLength)
-        return;
-    m_tickMinorLength = std::max(value, 1);
-    Changed();
+    Store(std::max(value, 1), m_tickMinorLength);
 }
 
 void TiScaleObject::SetTickMajorLength(int value) {
-    if (value == m_tickMajorLength)
-        return;
-    m_tickMajorLength = std::max(value, 1);
-    Changed();
+    Store(std::max(value, 1), m_tickMajorLength);
 }
 
 void TiScaleObject::SetTickMargin(int value) {
@@ -148,17 +137,11 @@ void TiScaleObject::SetTickMargin(int value) {
 }
 
 void TiScaleObject::SetTickMajorCount(int value) {
-    if (value == m_tickMajorCount)
-        return;
-    m_tickMajorCount = std::clamp(value, MinTickMajorCount, MaxTickCount);
-    Changed();
+    Store(std::clamp(value, MinTickMajorCount, MaxTickCount), m_tickMajorCount);
 }
 
 void TiScaleObject::SetTickLabelPrecision(int value) {
-    if (value == m_tickLabelPrecision)
-        return;
-    m_tickLabelPrecision = std::max(value, 0);
-    Changed();
+    Store(std::max(value, 0), m_tickLabelPrecision);
 }
 
 void TiScaleObject::SetTickLabelMargin(int value) {

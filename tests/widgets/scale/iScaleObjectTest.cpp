@@ -43,33 +43,46 @@ protected:
 
 } // namespace
 
-TEST(ScaleObjectSettings, CountsAndLengthsAreKeptWithinTheirLimitsAndACorrectionStillCounts) {
+TEST(ScaleObjectSettings, CountsAndLengthsAreKeptWithinTheirLimits) {
     Scale scale;
     int changes = 0;
     scale.OnChange = [&](TObject*) { ++changes; };
     scale.SetTickMajorCount(1);
     EXPECT_EQ(scale.TickMajorCount(), 2);
-    scale.SetTickMajorCount(0);
-    EXPECT_EQ(scale.TickMajorCount(), 2);
     scale.SetTickMajorCount(500);
     EXPECT_EQ(scale.TickMajorCount(), 100);
     scale.SetTickMinorCount(0);
     EXPECT_EQ(scale.TickMinorCount(), 1);
+    scale.SetTickMinorCount(101);
+    EXPECT_EQ(scale.TickMinorCount(), 100);
     scale.SetTickMajorLength(-4);
     EXPECT_EQ(scale.TickMajorLength(), 1);
-    scale.SetTickLabelPrecision(-1);
-    EXPECT_EQ(scale.TickLabelPrecision(), 0);
+    scale.SetTickMinorLength(0);
+    EXPECT_EQ(scale.TickMinorLength(), 1);
     EXPECT_EQ(changes, 6);
 
-    scale.SetTickMajorCount(100);
+    // A value clamped back to the one held changes nothing and asks for nothing.
+    scale.SetTickMajorCount(101);
+    scale.SetTickMinorLength(-3);
+    scale.SetTickLabelPrecision(-1);
     scale.SetTickMajorColor(clBlack);
+    EXPECT_EQ(scale.TickLabelPrecision(), 0);
     EXPECT_EQ(changes, 6);
+}
+
+TEST(ScaleObjectSettings, TheLabelFontIsCopiedAndEachOfItsChangesReported) {
+    Scale scale;
+    int changes = 0;
+    scale.OnChange = [&](TObject*) { ++changes; };
     TFont font;
     font.SetName("Arial");
     scale.SetTickLabelFont(font);
     EXPECT_EQ(scale.TickLabelFont().Name(), "Arial");
+    EXPECT_EQ(changes, 1);
+    font.SetName("Tahoma");
+    EXPECT_EQ(scale.TickLabelFont().Name(), "Arial");
     scale.TickLabelFont().SetHeight(-20);
-    EXPECT_EQ(changes, 8);
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(ScaleObjectGeometry, ValuesMapOntoThePixelSpanEitherWayRound) {
