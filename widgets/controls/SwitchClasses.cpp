@@ -2,6 +2,8 @@
 
 #include "widgets/controls/iLedArrow.h"
 #include "widgets/controls/iLedRound.h"
+#include "widgets/controls/iLedSpiral.h"
+#include "widgets/controls/iSlider.h"
 #include "widgets/controls/iSwitchLed.h"
 #include "widgets/controls/iSwitchSlider.h"
 
@@ -10,4 +12,6 @@ void TSwitchClasses::RegisterAll() {
     TiLedArrow::StaticClassInfo();
     TiSwitchLed::StaticClassInfo();
     TiSwitchSlider::StaticClassInfo();
+    TiSlider::StaticClassInfo();
+    TiLedSpiral::StaticClassInfo();
 }

@@ -4,6 +4,7 @@
 
 #include "gui/streaming/ClassBuilder.h"
 #include "gui/streaming/FrameworkClasses.h"
+#include "widgets/controls/SliderDrawing.h"
 #include "widgets/core/Drawing.h"
 #include "widgets/core/Numeric.h"
 
@@ -16,11 +17,6 @@ TRect Moved(TRect rect, int dx, int dy) {
 void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
     canvas.Pen().SetColor(color);
     DrawLine(canvas, x1, y1, x2, y2);
-}
-
-void Polyline(TCanvas& canvas, TColor color, std::initializer_list<TPoint> points) {
-    canvas.Pen().SetColor(color);
-    canvas.Polyline(std::span(points.begin(), points.size()));
 }
 
 } // namespace
@@ -245,13 +241,17 @@ void TiSwitchSlider::DrawTrack(TCanvas& canvas, const TRect& k) {
         canvas.Brush().SetStyle(bsSolid);
         canvas.Brush().SetColor(m_trackColor);
         canvas.FillRect(k);
-        Polyline(canvas, clBtnShadow, {{k.Right, k.Top}, {k.Left, k.Top}, {k.Left, k.Bottom}});
-        Polyline(canvas, clBtnShadow,
-                 {{k.Right - 1, k.Top + 1}, {k.Left + 1, k.Top + 1}, {k.Left + 1, k.Bottom - 1}});
-        Polyline(canvas, clBtnHighlight,
-                 {{k.Right - 1, k.Top}, {k.Right - 1, k.Bottom - 1}, {k.Left, k.Bottom - 1}});
-        Polyline(canvas, clBtnFace,
-                 {{k.Right - 2, k.Top + 2}, {k.Right - 2, k.Bottom - 2}, {k.Left, k.Bottom - 2}});
+        DrawColoredPolyline(canvas, clBtnShadow,
+                            {{k.Right, k.Top}, {k.Left, k.Top}, {k.Left, k.Bottom}});
+        DrawColoredPolyline(
+            canvas, clBtnShadow,
+            {{k.Right - 1, k.Top + 1}, {k.Left + 1, k.Top + 1}, {k.Left + 1, k.Bottom - 1}});
+        DrawColoredPolyline(
+            canvas, clBtnHighlight,
+            {{k.Right - 1, k.Top}, {k.Right - 1, k.Bottom - 1}, {k.Left, k.Bottom - 1}});
+        DrawColoredPolyline(
+            canvas, clBtnFace,
+            {{k.Right - 2, k.Top + 2}, {k.Right - 2, k.Bottom - 2}, {k.Left, k.Bottom - 2}});
         break;
     case istsLine:
         if (Vertical())
@@ -357,10 +357,11 @@ void TiSwitchSlider::DrawPointer(TCanvas& canvas, const TRect& p) {
     canvas.Pen().SetStyle(psSolid);
     switch (m_pointerStyle) {
     case ispsLed:
-        DrawLedPointer(canvas, p);
+        DrawLedPointer(canvas, p, LampColor());
         break;
     case ispsPointer:
-        DrawArrowPointer(canvas, p);
+        DrawArrowPointer(canvas, p, m_orientation, m_orientationLabels,
+                         Held() ? clBtnHighlight : clBtnFace);
         break;
     case ispsBar:
         DrawBarPointer(canvas, p, Held() ? clBtnHighlight : clBtnFace);
@@ -374,54 +375,13 @@ void TiSwitchSlider::DrawPointer(TCanvas& canvas, const TRect& p) {
     }
 }
 
-void TiSwitchSlider::DrawLedPointer(TCanvas& canvas, const TRect& p) {
-    canvas.Pen().SetColor(clBtnFace);
-    canvas.Brush().SetColor(clBtnFace);
-    canvas.Rectangle(p);
-    const TRect lamp{p.Left + 1, p.Top + 1, p.Right - 2, p.Bottom - 2};
-    canvas.Pen().SetColor(LampColor());
-    canvas.Brush().SetColor(LampColor());
-    canvas.Rectangle(lamp);
-    Polyline(canvas, clGray,
-             {{lamp.Left, lamp.Bottom}, {lamp.Left, lamp.Top}, {lamp.Right, lamp.Top}});
-    Line(canvas, clWhite, lamp.Left + 2, lamp.Top + 2, lamp.Left + 4, lamp.Top + 2);
-}
-
-// A five-point arrow towards the names, lit along its upper-left edges.
-void TiSwitchSlider::DrawArrowPointer(TCanvas& canvas, const TRect& p) {
-    const int l = p.Left;
-    const int t = p.Top;
-    const int r = p.Right;
-    const int b = p.Bottom;
-    const int dv = (b - t) / 2;
-    const int dh = (r - l) / 2;
-    canvas.Pen().SetColor(clBlack);
-    canvas.Brush().SetColor(Held() ? clBtnHighlight : clBtnFace);
-    if (Vertical() && LabelsBottomRight()) {
-        const TPoint shape[] = {{l, t}, {r - dv, t}, {r, (b + t) / 2}, {r - dv, b}, {l, b}};
-        canvas.Polygon(shape);
-        Polyline(canvas, clWhite, {{l, b}, {l, t}, {r - dv, t}, {r, (b + t) / 2}});
-    } else if (Vertical()) {
-        const TPoint shape[] = {{r, t}, {l + dv, t}, {l, (b + t) / 2}, {l + dv, b}, {r, b}};
-        canvas.Polygon(shape);
-        Polyline(canvas, clWhite, {{r, t}, {l + dv, t}, {l, (b + t) / 2}});
-    } else if (LabelsBottomRight()) {
-        const TPoint shape[] = {{l, t}, {l, b - dh}, {(r + l) / 2, b}, {r, b - dh}, {r, t}};
-        canvas.Polygon(shape);
-        Polyline(canvas, clWhite, {{r, t}, {l, t}, {l, b - dh}, {(r + l) / 2, b}});
-    } else {
-        const TPoint shape[] = {{l, b}, {l, t + dh}, {(r + l) / 2, t}, {r, t + dh}, {r, b}};
-        canvas.Polygon(shape);
-        Polyline(canvas, clWhite, {{l, b}, {l, t + dh}, {(r + l) / 2, t}});
-    }
-}
-
 void TiSwitchSlider::DrawBarPointer(TCanvas& canvas, const TRect& p, TColor face) {
     canvas.Pen().SetColor(clBtnFace);
     canvas.Brush().SetColor(face);
     canvas.Rectangle(p);
-    Polyline(canvas, clWhite, {{p.Left, p.Bottom}, {p.Left, p.Top}, {p.Right, p.Top}});
-    Polyline(canvas, clBlack, {{p.Right, p.Top}, {p.Right, p.Bottom}, {p.Left, p.Bottom}});
+    DrawColoredPolyline(canvas, clWhite, {{p.Left, p.Bottom}, {p.Left, p.Top}, {p.Right, p.Top}});
+    DrawColoredPolyline(canvas, clBlack,
+                        {{p.Right, p.Top}, {p.Right, p.Bottom}, {p.Left, p.Bottom}});
 }
 
 // A plain bar with a lamp line across its middle between a dark and a light line.

@@ -77,8 +77,6 @@ private:
     void DrawMark(TCanvas& canvas, const TRect& box);
     void DrawName(TCanvas& canvas, const TRect& track, int index);
     void DrawPointer(TCanvas& canvas, const TRect& p);
-    void DrawLedPointer(TCanvas& canvas, const TRect& p);
-    void DrawArrowPointer(TCanvas& canvas, const TRect& p);
     void DrawBarPointer(TCanvas& canvas, const TRect& p, TColor face);
     void DrawLightBarPointer(TCanvas& canvas, const TRect& p);
 

@@ -106,6 +106,8 @@ protected:
     void SetPositionByUser(double value);
     bool UserChange() const { return m_userChange; }
     bool PositionChangedSinceFinished() const { return m_changedSinceFinished; }
+    // A new interaction starts: only what it changes will be reported finished.
+    void ClearPositionChangedSinceFinished() { m_changedSinceFinished = false; }
 
     // The steps of a value change after it is stored, for widgets that keep the value elsewhere.
     void TrackExtremes(double position);
