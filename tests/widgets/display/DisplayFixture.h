@@ -15,6 +15,17 @@
 #include "gui/streaming/LayoutReader.h"
 #include "widgets/display/DisplayClasses.h"
 
+// A widget class that counts its repaint requests.
+template <class W> class TCounting : public W {
+public:
+    using W::W;
+    void Invalidate() override {
+        ++Invalidations;
+        W::Invalidate();
+    }
+    int Invalidations = 0;
+};
+
 // A shown white form of 400 x 300 on the headless desktop, with the display classes
 // registered, for widgets the test places on it.
 class DisplayFixture : public FrameworkFixture {
@@ -32,6 +43,32 @@ protected:
     // Lets the loop fire what is due and paint what was asked for.
     void Settle() { Platform().AdvanceBy(20); }
     TColor At(int x, int y) { return Platform().Render(*form).Pixel(x, y); }
+
+    // A new widget on the shown form with its top left at (left, top).
+    template <class W> W* Place(int left, int top) {
+        W* widget = new W(form);
+        widget->SetParent(form);
+        widget->SetLeft(left);
+        widget->SetTop(top);
+        return widget;
+    }
+    // Lets the loop paint and returns the form as shown.
+    const TBitmap& Shot() {
+        Settle();
+        return Platform().Render(*form);
+    }
+    // A pixel of the shown form, in the widget's coordinates.
+    TColor At(const TControl& widget, int x, int y) {
+        return Shot().Pixel(widget.Left() + x, widget.Top() + y);
+    }
+    // Reads the components of a layout onto the shown form and returns the one of that name.
+    template <class W> W& Load(const std::string& text, const std::string& name) {
+        TLayoutReader::Read(text, *form, handlers);
+        auto* widget = dynamic_cast<W*>(form->FindComponent(name));
+        if (!widget)
+            throw Exception("No component " + name + " of the expected class");
+        return *widget;
+    }
 
     // Reads the layout into a fresh form; its components belong to that form.
     TForm& ReadLayout(const std::string& text) {
