@@ -24,7 +24,7 @@ struct TExtent {
     int Bottom = -1;
 };
 
-class Label : public DisplayFixture {
+class LabelWidget : public DisplayFixture {
 protected:
     TiLabel* NewLabel() {
         auto* label = Place<TCounting<TiLabel>>(20, 20);
@@ -58,7 +58,7 @@ protected:
 
 } // namespace
 
-TEST_F(Label, DefaultLabelIsExactlyTheExtentOfItsCaption) {
+TEST_F(LabelWidget, DefaultLabelIsExactlyTheExtentOfItsCaption) {
     auto* label = Place<TiLabel>(20, 20);
     EXPECT_EQ(label->Caption(), "iLabel");
     EXPECT_EQ(label->Alignment(), iahLeft);
@@ -69,7 +69,7 @@ TEST_F(Label, DefaultLabelIsExactlyTheExtentOfItsCaption) {
     EXPECT_EQ(label->Height(), text.cy);
 }
 
-TEST_F(Label, SizeAddsFrameMarginsAndShadow) {
+TEST_F(LabelWidget, SizeAddsFrameMarginsAndShadow) {
     TiLabel* label = NewLabel();
     label->SetCaption("АМПЕРМЕТР");
     const TSize text = TextExtent(label->Font(), "АМПЕРМЕТР");
@@ -93,7 +93,7 @@ TEST_F(Label, SizeAddsFrameMarginsAndShadow) {
     EXPECT_EQ(label->Width(), 4 + 4 + text.cx + 3);
 }
 
-TEST_F(Label, ShadowLiesAtItsOffsetsFromTheTextWhicheverWayTheyPoint) {
+TEST_F(LabelWidget, ShadowLiesAtItsOffsetsFromTheTextWhicheverWayTheyPoint) {
     TiLabel* label = NewLabel();
     label->SetCaption("I");
     label->SetShadowColor(clRed);
@@ -114,7 +114,7 @@ TEST_F(Label, ShadowLiesAtItsOffsetsFromTheTextWhicheverWayTheyPoint) {
     EXPECT_EQ(shadow.Bottom - text.Bottom, 2);
 }
 
-TEST_F(Label, FramesAreDrawnOverTheWholeControl) {
+TEST_F(LabelWidget, FramesAreDrawnOverTheWholeControl) {
     TiLabel* label = NewLabel();
     label->SetBorderStyle(ilbsSingle);
     const int right = label->Width() - 1;
@@ -130,7 +130,7 @@ TEST_F(Label, FramesAreDrawnOverTheWholeControl) {
     EXPECT_EQ(At(*label, label->Width() - 1, label->Height() - 1), RGB(64, 64, 64));
 }
 
-TEST_F(Label, AlignmentPlacesTheLineInsideTheMargins) {
+TEST_F(LabelWidget, AlignmentPlacesTheLineInsideTheMargins) {
     TiLabel* label = NewLabel();
     label->SetCaption("I");
     label->SetAutoSize(false);
@@ -150,7 +150,7 @@ TEST_F(Label, AlignmentPlacesTheLineInsideTheMargins) {
     EXPECT_NEAR((centred.Top + centred.Bottom) / 2.0, 30, 6);
 }
 
-TEST_F(Label, SameCaptionRepaintsOnceAndAVetoKeepsTheOldTextAndSize) {
+TEST_F(LabelWidget, SameCaptionRepaintsOnceAndAVetoKeepsTheOldTextAndSize) {
     TiLabel* label = NewLabel();
     Shot();
     label->SetAutoSize(false);
@@ -169,7 +169,7 @@ TEST_F(Label, SameCaptionRepaintsOnceAndAVetoKeepsTheOldTextAndSize) {
     EXPECT_EQ(label->Width(), width);
 }
 
-TEST_F(Label, FontChangesResizeAndRepaint) {
+TEST_F(LabelWidget, FontChangesResizeAndRepaint) {
     TiLabel* label = NewLabel();
     Shot();
     const int width = label->Width();
@@ -186,7 +186,7 @@ TEST_F(Label, FontChangesResizeAndRepaint) {
     EXPECT_GT(label->Width(), width);
 }
 
-TEST_F(Label, AmpersandIsLiteralUntilTheLabelHasAControlToFocus) {
+TEST_F(LabelWidget, AmpersandIsLiteralUntilTheLabelHasAControlToFocus) {
     TiLabel* label = NewLabel();
     label->SetCaption("&U");
     EXPECT_EQ(label->Width(), TextExtent(label->Font(), "&U").cx);
@@ -201,7 +201,7 @@ TEST_F(Label, AmpersandIsLiteralUntilTheLabelHasAControlToFocus) {
     EXPECT_FALSE(label->DialogChar(U'u'));
 }
 
-TEST_F(Label, AFreedFocusControlIsForgotten) {
+TEST_F(LabelWidget, AFreedFocusControlIsForgotten) {
     TiLabel* label = NewLabel();
     label->SetCaption("&U");
     auto* target = Place<TiSevenSegmentInteger>(200, 200);
@@ -211,7 +211,7 @@ TEST_F(Label, AFreedFocusControlIsForgotten) {
     EXPECT_FALSE(label->DialogChar(U'u'));
 }
 
-TEST_F(Label, TransparentLabelShowsTheFormsPictureBehindItsTextAndKeepsItsFrame) {
+TEST_F(LabelWidget, TransparentLabelShowsTheFormsPictureBehindItsTextAndKeepsItsFrame) {
     auto* image = new TImage(form);
     image->SetParent(form);
     image->SetBounds(0, 0, 300, 200);
@@ -228,7 +228,7 @@ TEST_F(Label, TransparentLabelShowsTheFormsPictureBehindItsTextAndKeepsItsFrame)
     EXPECT_GE(ExtentOf(*label, RGB(0, 0, 0)).Right, 1);
 }
 
-TEST_F(Label, ALabelReadFromALayoutKeepsItsStoredSize) {
+TEST_F(LabelWidget, ALabelReadFromALayoutKeepsItsStoredSize) {
     auto& label = Load<TiLabel>(R"(object Form1: TForm
   object iLabel5: TiLabel
     Left = 678
