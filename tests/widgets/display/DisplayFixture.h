@@ -45,7 +45,7 @@ protected:
     TColor At(int x, int y) { return Platform().Render(*form).Pixel(x, y); }
 
     // A new widget on the shown form with its top left at (left, top).
-    template <class W> W* Place(int left, int top) {
+    template <class W> W* PlaceWidget(int left, int top) {
         W* widget = new W(form);
         widget->SetParent(form);
         widget->SetLeft(left);

@@ -27,7 +27,7 @@ struct TExtent {
 class LabelWidget : public DisplayFixture {
 protected:
     TiLabel* NewLabel() {
-        auto* label = Place<TCounting<TiLabel>>(20, 20);
+        auto* label = PlaceWidget<TCounting<TiLabel>>(20, 20);
         label->Font().SetHeight(-40);
         label->Font().SetStyle(FontStyleBit(fsBold));
         label->Font().SetColor(clBlack);
@@ -59,7 +59,7 @@ protected:
 } // namespace
 
 TEST_F(LabelWidget, DefaultLabelIsExactlyTheExtentOfItsCaption) {
-    auto* label = Place<TiLabel>(20, 20);
+    auto* label = PlaceWidget<TiLabel>(20, 20);
     EXPECT_EQ(label->Caption(), "iLabel");
     EXPECT_EQ(label->Alignment(), iahLeft);
     EXPECT_EQ(label->BorderStyle(), ilbsNone);
@@ -190,7 +190,7 @@ TEST_F(LabelWidget, AmpersandIsLiteralUntilTheLabelHasAControlToFocus) {
     TiLabel* label = NewLabel();
     label->SetCaption("&U");
     EXPECT_EQ(label->Width(), TextExtent(label->Font(), "&U").cx);
-    auto* target = Place<TiSevenSegmentInteger>(200, 200);
+    auto* target = PlaceWidget<TiSevenSegmentInteger>(200, 200);
     EXPECT_FALSE(label->DialogChar(U'u'));
 
     label->SetFocusControl(target);
@@ -204,7 +204,7 @@ TEST_F(LabelWidget, AmpersandIsLiteralUntilTheLabelHasAControlToFocus) {
 TEST_F(LabelWidget, AFreedFocusControlIsForgotten) {
     TiLabel* label = NewLabel();
     label->SetCaption("&U");
-    auto* target = Place<TiSevenSegmentInteger>(200, 200);
+    auto* target = PlaceWidget<TiSevenSegmentInteger>(200, 200);
     label->SetFocusControl(target);
     delete target;
     EXPECT_EQ(label->FocusControl(), nullptr);

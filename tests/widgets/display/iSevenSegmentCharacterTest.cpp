@@ -300,7 +300,7 @@ TEST_F(SevenSegmentCharacter, ValueChangesAskFirstAndReportAfterward) {
 }
 
 TEST_F(SevenSegmentCharacter, WidgetPaintsItsBackgroundAndItsCharacter) {
-    auto* widget = Place<TiSevenSegmentCharacter>(10, 10);
+    auto* widget = PlaceWidget<TiSevenSegmentCharacter>(10, 10);
     widget->SetValue(ssc8);
     EXPECT_EQ(widget->Width(), 15);
     EXPECT_EQ(At(*widget, 7, 3), Lit);
@@ -311,7 +311,7 @@ TEST_F(SevenSegmentCharacter, WidgetPaintsItsBackgroundAndItsCharacter) {
 }
 
 TEST_F(SevenSegmentCharacter, SegmentWritesRepaintOnceAndEvenUnchangedSegmentBitsRepaint) {
-    auto* widget = Place<TCounting<TiSevenSegmentCharacter>>(10, 10);
+    auto* widget = PlaceWidget<TCounting<TiSevenSegmentCharacter>>(10, 10);
     Shot();
     widget->Invalidations = 0;
     widget->SetSegmentColor(clLime);

@@ -113,7 +113,7 @@ TEST_F(SevenSegmentInteger, DefaultIsASignCellAndFourDigitCellsOfTenByEighteen) 
 }
 
 TEST_F(SevenSegmentInteger, SignCellIsLitPlusForZeroAndAboveAndMinusBelow) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     EXPECT_EQ(Shown(*display), "+   0");
     display->SetValue(-7);
     EXPECT_EQ(Shown(*display), "-   7");
@@ -124,14 +124,14 @@ TEST_F(SevenSegmentInteger, SignCellIsLitPlusForZeroAndAboveAndMinusBelow) {
 }
 
 TEST_F(SevenSegmentInteger, WithoutLeadingFillAShortNumberLeavesTheRightCellsEmpty) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     display->SetLeadingStyle(ilsNone);
     display->SetValue(42);
     EXPECT_EQ(Shown(*display), "+42..");
 }
 
 TEST_F(SevenSegmentInteger, NumbersTooWideForTheCellsShowArrowsPointingTheWayTheyOverflow) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     display->SetValue(12345);
     EXPECT_EQ(Shown(*display), "+^^^^");
     display->SetValue(-12345);
@@ -141,7 +141,7 @@ TEST_F(SevenSegmentInteger, NumbersTooWideForTheCellsShowArrowsPointingTheWayThe
 }
 
 TEST_F(SevenSegmentInteger, TheMostNegativeNumberKeepsAllItsDigits) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     display->SetDigitCount(10);
     display->SetValue(INT_MIN);
     EXPECT_EQ(Shown(*display), "-2147483648");
@@ -153,7 +153,7 @@ TEST_F(SevenSegmentInteger, TheMostNegativeNumberKeepsAllItsDigits) {
 }
 
 TEST_F(SevenSegmentInteger, ANegativeNumberWithoutASignCellShowsDownArrowsNotItsDigits) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     display->SetShowSign(false);
     display->SetValue(-7);
     EXPECT_EQ(Shown(*display), "vvvv");
@@ -248,7 +248,7 @@ TEST_F(SevenSegmentInteger, AutoSizeNeverAsksForMoreThanAPictureCanHold) {
 }
 
 TEST_F(SevenSegmentInteger, AReadoutTooSmallForItsCellsShowsOnlyItsBackground) {
-    auto* display = Place<TiSevenSegmentInteger>(10, 10);
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
     display->SetAutoSize(false);
     display->SetDigitCount(32);
     display->SetValue(-5);
@@ -277,7 +277,7 @@ TEST_F(SevenSegmentInteger, ValueChangesAskFirstThenReportToTheHookAndTheEvent) 
 }
 
 TEST_F(SevenSegmentInteger, EachChangedSettingAsksForOneRepaint) {
-    auto* display = Place<TCounting<TiSevenSegmentInteger>>(10, 10);
+    auto* display = PlaceWidget<TCounting<TiSevenSegmentInteger>>(10, 10);
     Shot();
     display->Invalidations = 0;
     display->SetValue(0);
