@@ -45,6 +45,7 @@ void SliderPositionChange(benchmark::State& state) {
     slider.SetPointerWidth(80);
     slider.SetTrackStyle(istsBevelRasied);
     slider.SetTickLabelMargin(7);
+    slider.SetShowFocusRect(false);
     slider.SetTransparent(true);
     bench.Paint();
     int step = 0;
@@ -86,6 +87,7 @@ void SwitchLedToggle(benchmark::State& state) {
     mains.SetCaptionAlignment(islcaOppisiteSide);
     mains.SetIndicatorHeight(5);
     mains.SetIndicatorMargin(4);
+    mains.SetShowFocusRect(false);
     bench.Paint();
     for (auto _ : state) {
         mains.SetActive(!mains.Active());

@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "gui/controls/ControlClasses.h"
 #include "gui/framework/Application.h"
 #include "gui/framework/Form.h"
 #include "gui/graphics/Exception.h"
@@ -11,12 +10,13 @@
 #include "gui/streaming/HandlerTable.h"
 #include "gui/streaming/LayoutReader.h"
 #include "gui/streaming/LayoutWriter.h"
+#include "widgets/WidgetClasses.h"
 
 namespace {
 
 struct TFuzzWorld {
     TFuzzWorld() : App(std::make_unique<THeadlessPlatform>(TSize{1024, 768})) {
-        TControlClasses::RegisterAll();
+        TWidgetClasses::RegisterAll();
         for (const char* name : {"Click", "FormCreate", "Tick"})
             Handlers.Add<TNotifyEvent>(name, [](TObject*) {});
         Handlers.Add<TMouseEvent>("MouseDown",

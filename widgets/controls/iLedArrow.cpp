@@ -56,9 +56,10 @@ void TiLedArrow::SetArrowHeadSize(int value) {
 }
 
 // The widget takes the arrow's extent. Height goes first for the horizontal arrows so that the
-// width constraint sees the new head size.
+// width constraint sees the new head size. A stored layout holds both the size and the measures,
+// so while it loads neither is derived from the other.
 void TiLedArrow::ApplyAutoSize() {
-    if (!m_autoSize)
+    if (!m_autoSize || IsLoading())
         return;
     m_autoSizing = true;
     const int hd = m_arrowHeadSize;
@@ -89,7 +90,7 @@ void TiLedArrow::ApplyAutoSize() {
 void TiLedArrow::SetBounds(int left, int top, int width, int height) {
     const TSize size = ConstrainedSize(width, height);
     TiLed::SetBounds(left, top, size.cx, size.cy);
-    if (m_autoSize && !m_autoSizing)
+    if (m_autoSize && !m_autoSizing && !IsLoading())
         FollowSize(size.cx, size.cy);
 }
 

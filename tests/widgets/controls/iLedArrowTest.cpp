@@ -133,6 +133,19 @@ TEST_F(LedArrow, EveryAutoSizedStyleFillsItsWidgetExactly) {
     }
 }
 
+TEST_F(LedArrow, ALayoutIsTakenAsItStandsWhateverOrderItsValuesComeIn) {
+    arrow->SetLoading(true);
+    arrow->SetBounds(10, 10, 89, 49);
+    arrow->SetStyle(ilasLeft);
+    arrow->SetAutoSize(false);
+    arrow->SetArrowBodyLength(25);
+    arrow->Loaded();
+    EXPECT_EQ(arrow->Width(), 89);
+    EXPECT_EQ(arrow->Height(), 49);
+    EXPECT_EQ(arrow->ArrowHeadSize(), 20);
+    EXPECT_EQ(arrow->ArrowBodyLength(), 25);
+}
+
 TEST_F(LedArrow, ANegativeBodyIsDrawnBackwardsOverTheHead) {
     arrow->SetAutoSize(false);
     arrow->SetArrowBodyLength(-10);
