@@ -85,13 +85,64 @@ std::vector<TSevenSegmentCharacter> TiSevenSegmentInteger::DigitCodes() const {
     return codes;
 }
 
+// While every cell shows segments, the background and every unlit shape come from the cache and
+// only the lit shapes are drawn over them: they cover the unlit ones exactly.
 void TiSevenSegmentInteger::DrawWidget(TCanvas& canvas) {
     // The drawing character takes the readout's look.
     TransferSettings();
-    // Background and border.
-    DrawBackground(canvas, BackGroundColor());
-    // A row too small for any cell shows only the background.
     const TSevenSegmentCells cells = Cells();
+    const std::vector<TSevenSegmentCharacter> codes = DigitCodes();
+    if (CachedDrawing() && ShowsSegmentsOnly(codes)) {
+        // Background, border and the unlit shapes of every cell.
+        if (BackGroundChanged() || !(m_unlitLayerKey == UnlitLayerKey(cells)))
+            DrawUnlitLayer(cells);
+        DrawCachedBackground(canvas);
+        // The lit shapes.
+        DrawingCharacter().SetShowOffSegments(false);
+        DrawCells(canvas, cells, codes);
+        return;
+    }
+    // Background and border, then every cell whole.
+    DrawBackground(canvas, BackGroundColor());
+    DrawCells(canvas, cells, codes);
+}
+
+TiSevenSegmentInteger::TUnlitLayerKey
+TiSevenSegmentInteger::UnlitLayerKey(const TSevenSegmentCells& cells) const {
+    return {cells,          m_showSign,        ShowOffSegments(), AutoSegmentOffColor(),
+            SegmentColor(), SegmentOffColor(), SegmentSize(),     SegmentSeperation()};
+}
+
+bool TiSevenSegmentInteger::ShowsSegmentsOnly(
+    const std::vector<TSevenSegmentCharacter>& codes) const {
+    if (codes.size() != static_cast<std::size_t>(DigitCount()))
+        return false;
+    for (TSevenSegmentCharacter code : codes)
+        if (code > ssc9 && code != sscBlank)
+            return false;
+    return true;
+}
+
+// Every shape of every cell in the unlit colour: a powered-off eight, and a powered-off plus,
+// which brings its dim minus along.
+void TiSevenSegmentInteger::DrawUnlitLayer(const TSevenSegmentCells& cells) {
+    TCanvas& canvas = GetBackGroundBitmap().Canvas();
+    canvas.Pen().SetStyle(psSolid);
+    DrawBackground(canvas, BackGroundColor());
+    ClearBackGroundChange();
+    m_unlitLayerKey = UnlitLayerKey(cells);
+    if (!ShowOffSegments())
+        return;
+    TiSevenSegmentCharacter& character = DrawingCharacter();
+    character.SetPowerOff(true);
+    const std::vector<TSevenSegmentCharacter> eights(DigitCount(), ssc8);
+    DrawCells(canvas, cells, eights);
+    character.SetPowerOff(PowerOff());
+}
+
+void TiSevenSegmentInteger::DrawCells(TCanvas& canvas, const TSevenSegmentCells& cells,
+                                      const std::vector<TSevenSegmentCharacter>& codes) {
+    // A row too small for any cell shows only the background.
     if (cells.CellWidth < 1 || cells.CellHeight < 1)
         return;
     TiSevenSegmentCharacter& character = DrawingCharacter();
@@ -103,7 +154,7 @@ void TiSevenSegmentInteger::DrawWidget(TCanvas& canvas) {
         origin.X += cells.Step;
     }
     // The digits (or the overflow arrows) from the left.
-    for (TSevenSegmentCharacter code : DigitCodes()) {
+    for (TSevenSegmentCharacter code : codes) {
         character.DrawCharacter(canvas, origin, code, cells.CellHeight, cells.CellWidth);
         origin.X += cells.Step;
     }

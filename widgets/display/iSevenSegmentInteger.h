@@ -12,6 +12,8 @@ struct TSevenSegmentCells {
     int CellWidth;
     int CellHeight;
     int Step;
+
+    friend bool operator==(const TSevenSegmentCells&, const TSevenSegmentCells&) = default;
 };
 
 // A signed whole number in a fixed number of digit cells, with an optional sign cell in front.
@@ -37,8 +39,28 @@ protected:
     void DrawWidget(TCanvas& canvas) override;
 
 private:
+    // What the cached unlit shapes were drawn with; they are drawn anew when it changes.
+    struct TUnlitLayerKey {
+        TSevenSegmentCells Cells;
+        bool ShowSign;
+        bool ShowOffSegments;
+        bool AutoSegmentOffColor;
+        TColor SegmentColor;
+        TColor SegmentOffColor;
+        int SegmentSize;
+        int SegmentSeperation;
+
+        friend bool operator==(const TUnlitLayerKey&, const TUnlitLayerKey&) = default;
+    };
+
     int CellCount() const { return DigitCount() + (m_showSign ? 1 : 0); }
+    TUnlitLayerKey UnlitLayerKey(const TSevenSegmentCells& cells) const;
+    bool ShowsSegmentsOnly(const std::vector<TSevenSegmentCharacter>& codes) const;
+    void DrawUnlitLayer(const TSevenSegmentCells& cells);
+    void DrawCells(TCanvas& canvas, const TSevenSegmentCells& cells,
+                   const std::vector<TSevenSegmentCharacter>& codes);
 
     int m_value = 0;
     bool m_showSign = true;
+    TUnlitLayerKey m_unlitLayerKey{};
 };

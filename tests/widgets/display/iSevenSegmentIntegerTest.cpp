@@ -290,3 +290,21 @@ TEST_F(SevenSegmentInteger, EachChangedSettingAsksForOneRepaint) {
     display->SetSegmentColor(clYellow);
     EXPECT_EQ(display->Invalidations, 4);
 }
+
+TEST_F(SevenSegmentInteger, UnlitShapesFollowEveryChangeOfTheirLookAfterAPaint) {
+    auto* display = PlaceWidget<TiSevenSegmentInteger>(10, 10);
+    display->SetValue(5);
+    ASSERT_EQ(Shown(*display), "+   5");
+    display->SetSegmentColor(RGB(0, 0, 255));
+    EXPECT_EQ(Readout(Shot(), *display).At(1, 4, 1), RGB(0, 0, 85));
+    display->SetAutoSegmentOffColor(false);
+    display->SetSegmentOffColor(RGB(1, 2, 3));
+    EXPECT_EQ(Readout(Shot(), *display).At(1, 4, 1), RGB(1, 2, 3));
+    display->SetShowOffSegments(false);
+    EXPECT_EQ(Readout(Shot(), *display).At(1, 4, 1), RGB(0, 0, 0));
+    EXPECT_EQ(Readout(Shot(), *display).At(4, 4, 1), RGB(0, 0, 255));
+    display->SetShowOffSegments(true);
+    display->SetAutoSegmentOffColor(true);
+    display->SetShowSign(false);
+    EXPECT_EQ(Shown(*display), "   5");
+}
