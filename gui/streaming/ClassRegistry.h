@@ -20,6 +20,8 @@ public:
     const TClassInfo* FindByType(std::type_index type) const;
     // Throws Exception when the object's class was never registered.
     const TClassInfo& Of(const TObject& object) const;
+    // Every registered class, in the order of registration.
+    const std::deque<TClassInfo>& Classes() const { return m_classes; }
 
 private:
     TClassRegistry() = default;

@@ -39,6 +39,14 @@ TLayoutObject TLayoutParser::Parse(std::string_view text) {
     return root;
 }
 
+TLayoutValue TLayoutParser::ParseValueText(std::string_view text) {
+    TLayoutParser parser(text);
+    TLayoutValue value = parser.ParseValue(0);
+    if (!parser.AtEnd())
+        parser.Fail("Text after the value: " + Describe(parser.m_lexer.Current()));
+    return value;
+}
+
 TLayoutObject TLayoutParser::ParseObject(int depth) {
     if (depth > MaxDepth)
         Fail("Objects are nested too deeply");

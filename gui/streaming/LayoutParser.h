@@ -23,6 +23,9 @@ class TLayoutParser {
 public:
     // Throws EReadError naming the line of the first fault.
     static TLayoutObject Parse(std::string_view text);
+    // One value written alone ("True", "12.5", "'ВКЛ'", "[fsBold]"), as a tool takes it from
+    // its user. Throws EReadError when the text is not exactly one value.
+    static TLayoutValue ParseValueText(std::string_view text);
 
 private:
     // Deeper objects or item lists are refused before they could exhaust the stack.

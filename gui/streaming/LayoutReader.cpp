@@ -134,6 +134,11 @@ void TLayoutReader::ReadObjectProperties(TObject& object, const TClassInfo& info
     reader.ReadProperties(object, info, nullptr, properties);
 }
 
+void TLayoutReader::SetPropertyValue(TObject& object, const TPropInfo& property,
+                                     const TLayoutValue& value) {
+    SetValue(object, property, value);
+}
+
 void TLayoutReader::ReadLayout(const TLayoutObject& layout) {
     const TComponent& root = *m_root;
     const TClassInfo* info = TClassRegistry::Instance().FindByType(typeid(root));

@@ -25,6 +25,11 @@ public:
     static void ReadObjectProperties(TObject& object, const TClassInfo& info,
                                      const std::vector<TLayoutProperty>& properties);
 
+    // Sets one published property through its setter, converting the value as a layout would.
+    // Throws EReadError for a value of the wrong kind or a read-only property.
+    static void SetPropertyValue(TObject& object, const TPropInfo& property,
+                                 const TLayoutValue& value);
+
 private:
     TLayoutReader(TComponent* root, const THandlerTable* handlers)
         : m_root(root), m_handlers(handlers) {}

@@ -4,15 +4,17 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/Program.h"
 #include "gui/framework/Application.h"
 #include "gui/framework/Form.h"
 #include "gui/framework/WinControl.h"
+#include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Exception.h"
 #include "gui/platform/headless/HeadlessPlatform.h"
 #include "gui/streaming/ClassRegistry.h"
 #include "gui/streaming/LayoutWriter.h"
 #include "tools/probe/ProbeKeys.h"
+#include "tools/probe/ProbeProperty.h"
+#include "widgets/core/iComponent.h"
 
 namespace {
 
@@ -37,8 +39,32 @@ int Number(const std::string& text, const char* what) {
     return value;
 }
 
-TPoint Centre(const TControl& control) {
+// The component's centre, or the point the step names relative to its top left.
+TPoint PointOn(const TControl& control, const std::vector<std::string>& words) {
+    if (words.size() == 4)
+        return {control.Left() + Number(words[2], "X"), control.Top() + Number(words[3], "Y")};
     return {control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
+}
+
+// What follows the step's first two words, exactly as written: a value may hold blanks.
+std::string TextAfterTwoWords(const std::string& line) {
+    std::size_t pos = 0;
+    for (int word = 0; word < 2; ++word) {
+        pos = line.find_first_not_of(" \t", pos);
+        pos = line.find_first_of(" \t", pos);
+    }
+    const std::size_t start = line.find_first_not_of(" \t", pos);
+    const std::size_t end = line.find_last_not_of(" \t\r");
+    return start == std::string::npos ? std::string() : line.substr(start, end + 1 - start);
+}
+
+// The control's rectangle of the composed form, as one picture.
+void SaveControlPng(const TBitmap& composed, const TControl& control, const std::string& path) {
+    TBitmap picture(control.Width(), control.Height());
+    for (int y = 0; y < control.Height(); ++y)
+        for (int x = 0; x < control.Width(); ++x)
+            picture.SetPixel(x, y, composed.Pixel(control.Left() + x, control.Top() + y));
+    picture.SaveToPngFile(path);
 }
 
 const char* Boolean(bool value) {
@@ -47,8 +73,8 @@ const char* Boolean(bool value) {
 
 } // namespace
 
-TProbe::TProbe(TProgram& program, THeadlessPlatform& platform, std::ostream& out)
-    : m_program(program), m_platform(platform), m_out(out) {}
+TProbe::TProbe(TApplication& app, THeadlessPlatform& platform, std::ostream& out)
+    : m_app(app), m_platform(platform), m_out(out), m_mouse(platform) {}
 
 TProbe::TOutcome TProbe::Step(const std::string& line) {
     const std::vector<std::string> words = Words(line);
@@ -59,20 +85,27 @@ TProbe::TOutcome TProbe::Step(const std::string& line) {
         return poQuit;
     if (verb == "wait")
         Wait(words);
-    else if (verb == "click" || verb == "press" || verb == "release")
+    else if (verb == "click" || verb == "press" || verb == "release" || verb == "move" ||
+             verb == "dblclick")
         Mouse(verb, words);
     else if (verb == "clickat")
         ClickAt(words);
-    else if (verb == "key")
-        Key(words);
+    else if (verb == "wheel")
+        Wheel(words);
+    else if (verb == "key" || verb == "keydown" || verb == "keyup")
+        Key(verb, words);
     else if (verb == "get")
         Get(words);
+    else if (verb == "set")
+        Set(line, words);
     else if (verb == "shot")
         Shot(words);
+    else if (verb == "paints")
+        Paints(words);
     else
         throw Exception("Unknown step: " + verb);
     ReportPlatformNews();
-    return m_program.App().Terminated() ? poEnded : poContinue;
+    return m_app.Terminated() ? poEnded : poContinue;
 }
 
 void TProbe::Wait(const std::vector<std::string>& words) {
@@ -84,27 +117,40 @@ void TProbe::Wait(const std::vector<std::string>& words) {
 }
 
 void TProbe::Mouse(const std::string& verb, const std::vector<std::string>& words) {
-    ExpectWords(words, 2, "click|press|release FORM.COMPONENT");
+    if (words.size() != 2 && words.size() != 4)
+        throw Exception("Usage: " + verb + " FORM.COMPONENT [X Y]");
     TForm* form = nullptr;
     const TControl& control = FindControl(words[1], form);
-    const TPoint screen = THeadlessPlatform::ClientToScreen(*form, Centre(control));
+    const TPoint screen = THeadlessPlatform::ClientToScreen(*form, PointOn(control, words));
     if (verb == "click")
-        m_platform.Click(screen);
+        m_mouse.Click(screen);
     else if (verb == "press")
-        m_platform.MouseDown(screen);
+        m_mouse.Press(screen);
+    else if (verb == "release")
+        m_mouse.Release(screen);
+    else if (verb == "move")
+        m_mouse.Move(screen);
     else
-        m_platform.MouseUp(screen);
+        m_mouse.DoubleClick(screen);
 }
 
 void TProbe::ClickAt(const std::vector<std::string>& words) {
     ExpectWords(words, 4, "clickat FORM X Y");
     TForm& form = FindForm(words[1]);
     const TPoint client{Number(words[2], "X"), Number(words[3], "Y")};
-    m_platform.Click(THeadlessPlatform::ClientToScreen(form, client));
+    m_mouse.Click(THeadlessPlatform::ClientToScreen(form, client));
 }
 
-void TProbe::Key(const std::vector<std::string>& words) {
-    ExpectWords(words, 3, "key FORM.COMPONENT KEY");
+void TProbe::Wheel(const std::vector<std::string>& words) {
+    ExpectWords(words, 3, "wheel FORM.COMPONENT DELTA");
+    TForm* form = nullptr;
+    const TControl& control = FindControl(words[1], form);
+    const TPoint screen = THeadlessPlatform::ClientToScreen(*form, PointOn(control, {}));
+    m_mouse.Wheel(screen, Number(words[2], "wheel"));
+}
+
+void TProbe::Key(const std::string& verb, const std::vector<std::string>& words) {
+    ExpectWords(words, 3, "key|keydown|keyup FORM.COMPONENT [Shift+][Ctrl+][Alt+]KEY");
     const TProbeKey key = ParseProbeKey(words[2]);
     TForm* form = nullptr;
     TControl& control = FindControl(words[1], form);
@@ -112,7 +158,16 @@ void TProbe::Key(const std::vector<std::string>& words) {
     if (!windowed)
         throw Exception(words[1] + " cannot take the keyboard focus");
     form->SetActiveControl(windowed);
-    m_platform.PressKey(key.key, key.shift, key.character);
+    // A key held down types its character, as on a real keyboard.
+    if (verb == "keydown") {
+        m_platform.KeyDown(key.key, key.shift, key.character);
+        if (key.character && !(key.shift & ssAlt))
+            m_platform.KeyPress(key.character);
+    } else if (verb == "keyup") {
+        m_platform.KeyUp(key.key, key.shift);
+    } else {
+        m_platform.PressKey(key.key, key.shift, key.character);
+    }
 }
 
 void TProbe::Get(const std::vector<std::string>& words) {
@@ -136,9 +191,34 @@ void TProbe::Get(const std::vector<std::string>& words) {
     m_out << path << " = " << value << '\n';
 }
 
+void TProbe::Set(const std::string& line, const std::vector<std::string>& words) {
+    if (words.size() < 3)
+        throw Exception("Usage: set FORM.COMPONENT.PROPERTY VALUE");
+    std::string property;
+    TComponent& component = FindComponent(words[1], property);
+    const std::string componentPath = words[1].substr(0, words[1].size() - property.size() - 1);
+    TProbeProperty::Set(component, componentPath, property, TextAfterTwoWords(line));
+    m_platform.AdvanceBy(0);
+}
+
 void TProbe::Shot(const std::vector<std::string>& words) {
-    ExpectWords(words, 3, "shot FORM FILE.png");
-    m_platform.SaveFormPng(FindForm(words[1]), words[2]);
+    ExpectWords(words, 3, "shot FORM FILE.png | shot FORM.COMPONENT FILE.png");
+    if (words[1].find('.') == std::string::npos) {
+        m_platform.SaveFormPng(FindForm(words[1]), words[2]);
+        return;
+    }
+    TForm* form = nullptr;
+    const TControl& control = FindControl(words[1], form);
+    SaveControlPng(m_platform.Render(*form), control, words[2]);
+}
+
+void TProbe::Paints(const std::vector<std::string>& words) {
+    ExpectWords(words, 2, "paints FORM.COMPONENT");
+    TForm* form = nullptr;
+    const auto* widget = dynamic_cast<const TiComponent*>(&FindControl(words[1], form));
+    if (!widget)
+        throw Exception(words[1] + " is no instrument widget; only widgets count their paints");
+    m_out << words[1] << " paints = " << widget->PaintCount() << '\n';
 }
 
 // Error boxes and shell requests would be seen on a real desktop; here they are told.
@@ -149,12 +229,28 @@ void TProbe::ReportPlatformNews() {
     const auto& opened = m_platform.OpenedFiles();
     for (; m_opensSeen < opened.size(); ++m_opensSeen)
         m_out << "shell open: " << opened[m_opensSeen] << '\n';
+    ReportPaintFailures();
+}
+
+// A widget whose painting fails keeps its old picture, which a look at a shot may not reveal.
+void TProbe::ReportPaintFailures() {
+    for (int f = 0; f < m_app.FormCount(); ++f) {
+        const TForm& form = *m_app.Forms(f);
+        for (int i = 0; i < form.ComponentCount(); ++i) {
+            const auto* widget = dynamic_cast<const TiComponent*>(form.Components(i));
+            if (!widget)
+                continue;
+            int& seen = m_paintFailuresSeen[widget];
+            if (widget->PaintFailureCount() > seen)
+                m_out << "paint failed: " << form.Name() << '.' << widget->Name() << '\n';
+            seen = widget->PaintFailureCount();
+        }
+    }
 }
 
 TForm& TProbe::FindForm(const std::string& name) const {
-    TApplication& app = m_program.App();
-    for (int i = 0; i < app.FormCount(); ++i) {
-        TForm& form = *app.Forms(i);
+    for (int i = 0; i < m_app.FormCount(); ++i) {
+        TForm& form = *m_app.Forms(i);
         const TClassInfo* info = TClassRegistry::Instance().FindByType(typeid(form));
         if (form.Name() == name || (info && info->Name() == name))
             return form;
@@ -174,6 +270,20 @@ TControl& TProbe::FindControl(const std::string& formDotComponent, TForm*& form)
     return *control;
 }
 
+// FORM.COMPONENT.PROPERTY: the component, and the property path after it.
+TComponent& TProbe::FindComponent(const std::string& path, std::string& property) const {
+    const std::size_t first = path.find('.');
+    const std::size_t second = first == std::string::npos ? first : path.find('.', first + 1);
+    if (second == std::string::npos)
+        throw Exception("Name a property as FORM.COMPONENT.PROPERTY: " + path);
+    TForm& form = FindForm(path.substr(0, first));
+    TComponent* component = form.FindComponent(path.substr(first + 1, second - first - 1));
+    if (!component)
+        throw Exception("Unknown component: " + path.substr(0, second));
+    property = path.substr(second + 1);
+    return *component;
+}
+
 // Besides its published properties a form tells whether it is shown, takes input, and is the
 // front-most of the visible forms.
 std::string TProbe::FormValue(TForm& form, const std::string& property) const {
@@ -182,6 +292,6 @@ std::string TProbe::FormValue(TForm& form, const std::string& property) const {
     if (property == "Enabled")
         return Boolean(form.Enabled());
     if (property == "Front")
-        return Boolean(m_program.App().ActiveForm() == &form);
+        return Boolean(m_app.ActiveForm() == &form);
     return TLayoutWriter::ValueText(form, property);
 }

@@ -4,8 +4,8 @@
 
 #include "gui/framework/Input.h"
 
-// A key as a probe step names it ("Space", "PageDown", "a", "Alt+M") with the character it
-// types, if any.
+// A key as a probe step names it ("Space", "PageDown", "a", "Shift+Left", "Ctrl+Alt+M") with
+// the modifiers held and the character it types, if any.
 struct TProbeKey {
     TKey key = 0;
     TShiftState shift = 0;

@@ -171,6 +171,7 @@ void TiComponent::BackGroundChange() {
 }
 
 void TiComponent::Request(TRequest request) {
+    ++(request == rqInvalidate ? m_invalidateChanges : m_backGroundChanges);
     bool& pending = request == rqInvalidate ? m_pendingRepaint : m_pendingBackGround;
     if (m_updateSuspended) {
         pending = true;
@@ -243,6 +244,7 @@ void TiComponent::Paint() {
         PaintPipeline();
     } catch (const Exception&) {
         // The widget keeps its previous image rather than showing a half-drawn one.
+        ++m_paintFailures;
     }
 }
 
@@ -252,6 +254,7 @@ void TiComponent::PaintPipeline() {
         explicit TLock(TiComponent& c) : owner(c) { owner.PaintLock(); }
         ~TLock() { owner.PaintUnlock(); }
     } lock(*this);
+    ++m_paints;
     TBitmap picture(Width(), Height());
     TCanvas& canvas = picture.Canvas();
     canvas.Brush().SetStyle(bsSolid);

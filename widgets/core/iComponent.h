@@ -74,6 +74,14 @@ public:
     // True between gaining and losing the keyboard focus; widgets draw their focus rectangle.
     bool HasFocus() const { return m_hasFocus; }
 
+    // What the widget's changes have cost since it was created, for tools and tests that watch
+    // it from outside: the repaint requests of each kind, the runs of the painting pipeline and
+    // those of them that failed and were discarded.
+    int InvalidateChangeCount() const { return m_invalidateChanges; }
+    int BackGroundChangeCount() const { return m_backGroundChanges; }
+    int PaintCount() const { return m_paints; }
+    int PaintFailureCount() const { return m_paintFailures; }
+
     TiPaintEvent OnPaint;
     TiBeforeChangeEvent OnBeforeChange;
     TiAfterChangeEvent OnAfterChange;
@@ -179,4 +187,8 @@ private:
     bool m_backGroundDirty = true;
     bool m_hasFocus = false;
     bool m_destroying = false;
+    int m_invalidateChanges = 0;
+    int m_backGroundChanges = 0;
+    int m_paints = 0;
+    int m_paintFailures = 0;
 };

@@ -31,9 +31,19 @@ ended'
 $out"
 [ "$(head -c 4 dialog.png | tail -c 3)" = "PNG" ] || fail "the shot is no PNG file"
 
+# Settings go through the setters; a component's shot is its rectangle of the composed form.
+out=$(printf '%s\n' 'set TForm5.SpeedButton1.Font.Color clRed' 'get TForm5.SpeedButton1.Font.Color' \
+    'shot TForm5.SpeedButton1 button.png' | "$probe")
+[ "$out" = "TForm5.SpeedButton1.Font.Color = clRed" ] || fail "unexpected output of set:
+$out"
+read -ra header <<<"$(od -An -tu1 -j16 -N8 button.png)"
+[ "$(((header[2] << 8) | header[3]))x$(((header[6] << 8) | header[7]))" = "99x35" ] ||
+    fail "the component shot is not the button's rectangle"
+
 # Unknown forms, components, properties and steps end the run with a message and exit code 1.
 for step in 'get TForm9.Visible' 'click TForm3.Image99' 'get TForm3.Image2.Bogus' 'frob' \
-    'key TForm4.RichEdit1 NoSuchKey' 'wait soon'; do
+    'key TForm4.RichEdit1 NoSuchKey' 'wait soon' 'set TForm3.Image2.Bogus 1' \
+    'set TForm3.Image2.Visible 7'; do
     if err=$(echo "$step" | "$probe" 2>&1 >/dev/null); then
         fail "'$step' was carried out"
     fi

@@ -28,7 +28,11 @@ const TClassInfo& TTestWidget::StaticClassInfo() {
             .Object("Font", &TTestWidget::Font, TFrameworkClasses::Font())
             .Object("BackGroundPicture", &TiComponent::BackGroundPicture,
                     TFrameworkClasses::Bitmap())
+            .String("LastHook", &TTestWidget::LastHook, nullptr)
+            .NotStored()
             .Event("OnPaint", &TiComponent::OnPaint)
+            .Event("OnChange", &TTestWidget::OnChange)
+            .Event("OnOverLimit", &TTestWidget::OnOverLimit)
             .Defined(
                 "Maximum_2", [](const TTestWidget&) { return true; },
                 [](const TTestWidget& w) { return TLayoutValue::OfDouble(w.m_maximum); },
@@ -39,6 +43,17 @@ const TClassInfo& TTestWidget::StaticClassInfo() {
                 [](TTestWidget& w, const TLayoutValue& v) { w.m_caption = v.AsString(); })
             .Build();
     return info;
+}
+
+void TTestWidget::SetCount(int value) {
+    if (value == m_count)
+        return;
+    m_count = value;
+    InvalidateChange();
+    if (OnChange)
+        OnChange(this);
+    if (m_count > m_maximum && OnOverLimit)
+        OnOverLimit(this, 0);
 }
 
 void TTestWidget::SetShape(TTestShape value) {
@@ -70,16 +85,41 @@ void TTestWidget::DrawWidget(TCanvas& canvas) {
 }
 
 void TTestWidget::MouseDownHook(TMouseButton, TShiftState, int x, int y) {
-    Hooks.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    m_lastHook = "down " + std::to_string(x) + "," + std::to_string(y);
+    Hooks.push_back(m_lastHook);
 }
 
 void TTestWidget::MouseUpHook(TMouseButton button, TShiftState shift, int x, int y) {
-    Hooks.push_back("up " + std::to_string(button) + " " + std::to_string(shift) + " " +
-                    std::to_string(x) + "," + std::to_string(y));
+    m_lastHook = "up " + std::to_string(button) + " " + std::to_string(shift) + " " +
+                 std::to_string(x) + "," + std::to_string(y);
+    Hooks.push_back(m_lastHook);
+}
+
+void TTestWidget::MouseMoveHook(TShiftState shift, int x, int y) {
+    m_lastHook =
+        "move " + std::to_string(shift) + " " + std::to_string(x) + "," + std::to_string(y);
+}
+
+void TTestWidget::DoubleClickHook() {
+    m_lastHook = "dblclick";
+}
+
+bool TTestWidget::MouseWheelHook(int wheelDelta, TShiftState shift, TPoint) {
+    m_lastHook = "wheel " + std::to_string(wheelDelta) + " " + std::to_string(shift);
+    return true;
+}
+
+void TTestWidget::KeyDownHook(TKey& key, TShiftState shift) {
+    m_lastHook = "keydown " + std::to_string(key) + " " + std::to_string(shift);
 }
 
 void TTestWidget::KeyUpHook(TKey& key, TShiftState shift) {
-    Hooks.push_back("keyup " + std::to_string(key) + " " + std::to_string(shift));
+    m_lastHook = "keyup " + std::to_string(key) + " " + std::to_string(shift);
+    Hooks.push_back(m_lastHook);
+}
+
+void TTestWidget::KeyPressHook(char32_t& key) {
+    m_lastHook = "char " + std::to_string(static_cast<std::uint32_t>(key));
 }
 
 void TTestWidget::WantSpecialKeyHook(TKey& charCode, int& result) {
