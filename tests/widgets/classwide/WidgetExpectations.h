@@ -18,6 +18,8 @@ enum TExpectedRepaint {
     erNone,
     // More than one request is right for this setter. Give the reason.
     erSeveral,
+    // One InvalidateChange for every write, the same value again included. Give the reason.
+    erInvalidateAlways,
 };
 
 struct TWidgetExpectation {

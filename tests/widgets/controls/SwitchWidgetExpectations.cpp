@@ -15,4 +15,9 @@ const TWidgetExpectations::TRegistration SwitchWidgetExpectations{
     {"TiSwitchSlider", "Orientation", erSeveral,
      "turning the slider swaps its width and height, a resize that redraws the background, "
      "besides the setter's InvalidateChange"},
+    {"TiSlider", "Orientation", erSeveral,
+     "turning the slider swaps its width and height, a resize that redraws the background, "
+     "besides the setter's own request"},
+    {"TiSlider", "MouseControlStyle", erNone,
+     "it only chooses how the pointer follows the mouse; nothing on the picture changes"},
 };
