@@ -95,8 +95,9 @@ const TClassInfo& TiAngularGauge::StaticClassInfo() {
             .Boolean("ShowLabel2", &G::ShowLabel2, &G::SetShowLabel2, false)
             .Boolean("ShowLabel1", &G::ShowLabel1, &G::SetShowLabel1, false)
             .Integer("Label1OffsetX", &G::Label1OffsetX, &G::SetLabel1OffsetX, -15)
-            // Another default than the constructor's -20, so that -20 is always written.
-            .Integer("Label2OffsetY", &G::Label2OffsetY, &G::SetLabel2OffsetY, -25)
+            // The constructor's -20, so that every other offset, -25 included, is written and
+            // comes back; layouts that store -20 read the same.
+            .Integer("Label2OffsetY", &G::Label2OffsetY, &G::SetLabel2OffsetY, -20)
             .Integer("Label1OffsetY", &G::Label1OffsetY, &G::SetLabel1OffsetY, -35)
             .Integer("Label2OffsetX", &G::Label2OffsetX, &G::SetLabel2OffsetX, -15)
             .String("Label2Text", &G::Label2Text, &G::SetLabel2Text)

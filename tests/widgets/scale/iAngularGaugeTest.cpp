@@ -373,7 +373,7 @@ TEST_F(AngularGauge, PointerCollectionRoundTripsThroughTheLayout) {
     gauge->SetLabel2OffsetY(-25);
     const std::string text = TLayoutWriter::Write(*form);
     EXPECT_NE(text.find("Pointers = <"), std::string::npos);
-    EXPECT_EQ(text.find("Label2OffsetY"), std::string::npos);
+    EXPECT_NE(text.find("Label2OffsetY = -25"), std::string::npos);
 
     TiAngularGauge& copy = Gauge(ReadForm(text), "Gauge1");
     ASSERT_EQ(copy.PointerCount(), 2);
@@ -386,8 +386,13 @@ TEST_F(AngularGauge, PointerCollectionRoundTripsThroughTheLayout) {
     EXPECT_EQ(read.Color(), clBlue);
     EXPECT_EQ(read.Position(), 80);
     EXPECT_EQ(copy.SectionEnd1(), 0);
-    // -25 is the stream default, so it is not written and the constructor's -20 comes back.
-    EXPECT_EQ(copy.Label2OffsetY(), -20);
+    EXPECT_EQ(copy.Label2OffsetY(), -25);
+}
+
+TEST_F(AngularGauge, TheSecondLabelsInitialOffsetIsNotWrittenAndReadsBack) {
+    const std::string text = TLayoutWriter::Write(*form);
+    EXPECT_EQ(text.find("Label2OffsetY"), std::string::npos);
+    EXPECT_EQ(Gauge(ReadForm(text), "Gauge1").Label2OffsetY(), -20);
 }
 
 TEST_F(AngularGauge, AnEmptyStoredPointerCollectionStillLeavesPointerZero) {
