@@ -9,9 +9,11 @@ public:
     explicit TForm5(TComponent* owner);
     ~TForm5() override;
 
+    // "НЕТ": the dialog goes and the full screens take input again.
+    void SpeedButton2Click();
+
 private:
     void FormActivate();
     void SpeedButton1Click();
-    void SpeedButton2Click();
     static void EnableFullScreens(bool enabled);
 };

@@ -4,6 +4,7 @@
 #include "app/Form3.h"
 #include "app/Form4.h"
 #include "app/Form5.h"
+#include "app/Screens.h"
 #include "gui/framework/Application.h"
 #include "stand/Form2.h"
 #include "widgets/WidgetClasses.h"
@@ -13,6 +14,7 @@ TProgram::TProgram(std::unique_ptr<TPlatform> platform)
     RegisterClasses();
     m_application->SetTitle("Стенд");
     CreateScreens();
+    AnswerDesktopClose();
 }
 
 TProgram::~TProgram() = default;
@@ -28,4 +30,16 @@ void TProgram::CreateScreens() {
     m_application->CreateForm<TForm3>();
     m_application->CreateForm<TForm4>();
     m_application->CreateForm<TForm5>();
+}
+
+// Only the splash is the main window, so the desktop's close on any other screen would merely hide
+// it and leave the program running with nothing to see or click. A full screen's close ends the
+// program as its exit buttons do, the dialog's goes back as "НЕТ" does, and the splash's ends the
+// program as the main window's close always has.
+void TProgram::AnswerDesktopClose() {
+    const auto endProgram = [](TObject*) { Form1->Close(); };
+    Form2->OnDesktopClose = endProgram;
+    Form3->OnDesktopClose = endProgram;
+    Form4->OnDesktopClose = endProgram;
+    Form5->OnDesktopClose = [](TObject*) { Form5->SpeedButton2Click(); };
 }

@@ -20,6 +20,7 @@ public:
 private:
     static void RegisterClasses();
     void CreateScreens();
+    static void AnswerDesktopClose();
 
     std::unique_ptr<TApplication> m_application;
 };

@@ -145,6 +145,15 @@ void TForm::Close() {
         Hide();
 }
 
+void TForm::DesktopClose() {
+    if (!Enabled())
+        return;
+    if (OnDesktopClose)
+        OnDesktopClose(this);
+    else
+        Close();
+}
+
 void TForm::BringToFront() {
     if (Visible() && Application)
         Application->BringToFront(*this);

@@ -76,7 +76,12 @@ public:
     void SetEnabled(bool value) override;
     // Shows the form and brings it to the front; a visible form only comes to the front.
     void Show() override;
+    // The program's own close: OnClose may refuse it; the main form then ends the program and
+    // any other form hides.
     void Close();
+    // The desktop's close (window manager, Alt+F4, task bar). OnDesktopClose answers it where
+    // assigned, Close() where not; a disabled form ignores it as it ignores all input.
+    void DesktopClose();
     void BringToFront();
     bool Active() const;
 
@@ -109,6 +114,7 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
+    TNotifyEvent OnDesktopClose;
 
 protected:
     void Resized() override;

@@ -102,6 +102,8 @@ TProbe::TOutcome TProbe::Step(const std::string& line) {
         Shot(words);
     else if (verb == "paints")
         Paints(words);
+    else if (verb == "close")
+        DesktopClose(words);
     else
         throw Exception("Unknown step: " + verb);
     ReportPlatformNews();
@@ -210,6 +212,11 @@ void TProbe::Shot(const std::vector<std::string>& words) {
     TForm* form = nullptr;
     const TControl& control = FindControl(words[1], form);
     SaveControlPng(m_platform.Render(*form), control, words[2]);
+}
+
+void TProbe::DesktopClose(const std::vector<std::string>& words) {
+    ExpectWords(words, 2, "close FORM");
+    m_platform.DesktopClose(FindForm(words[1]));
 }
 
 void TProbe::Paints(const std::vector<std::string>& words) {

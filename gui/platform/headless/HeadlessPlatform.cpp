@@ -134,6 +134,11 @@ void THeadlessPlatform::PressKey(TKey key, TShiftState shift, char32_t character
     KeyUp(key, shift);
 }
 
+void THeadlessPlatform::DesktopClose(TForm& form) {
+    Guarded([&form] { form.DesktopClose(); });
+    Settle();
+}
+
 const TBitmap& THeadlessPlatform::Render(TForm& form) {
     if (form.Compositor().Dirty())
         form.Compositor().Compose();

@@ -53,6 +53,8 @@ public:
     void KeyPress(char32_t key);
     // Down, the character it types (if any; with Alt it picks an accelerator instead), up.
     void PressKey(TKey key, TShiftState shift = 0, char32_t character = 0);
+    // The desktop asks the form to close, as a window manager's close button or Alt+F4 would.
+    void DesktopClose(TForm& form);
 
     // The form's client area as composed now, dirty parts redrawn first.
     const TBitmap& Render(TForm& form);

@@ -226,7 +226,7 @@ void TSdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& event) {
         Application->Input().MouseLeft();
         break;
     case SDL_WINDOWEVENT_CLOSE:
-        window->Form().Close();
+        window->Form().DesktopClose();
         break;
     default:
         break;

@@ -80,6 +80,36 @@ TEST_F(FormTest, CloseCanBeRefusedByTheHandler) {
     EXPECT_FALSE(App().Terminated());
 }
 
+TEST_F(FormTest, TheDesktopsCloseGoesToItsOwnHandlerAndOtherwiseClosesTheForm) {
+    TForm* main = MakeForm("main");
+    TForm* answered = MakeForm("answered");
+    TForm* plain = MakeForm("plain");
+    int answers = 0;
+    answered->OnDesktopClose = [&](TObject* sender) {
+        EXPECT_EQ(sender, answered);
+        ++answers;
+    };
+    answered->Show();
+    plain->Show();
+
+    answered->DesktopClose();
+    EXPECT_EQ(answers, 1);
+    EXPECT_TRUE(answered->Visible()) << "the handler alone decides";
+    answered->Close();
+    EXPECT_EQ(answers, 1) << "the program's own close never asks the handler";
+    EXPECT_FALSE(answered->Visible());
+
+    plain->SetEnabled(false);
+    plain->DesktopClose();
+    EXPECT_TRUE(plain->Visible()) << "a disabled form ignores the desktop";
+    plain->SetEnabled(true);
+    plain->DesktopClose();
+    EXPECT_FALSE(plain->Visible());
+    EXPECT_FALSE(App().Terminated());
+    main->DesktopClose();
+    EXPECT_TRUE(App().Terminated());
+}
+
 // A form whose creation handler fails, as one that loads a missing file does.
 class TFailingForm : public TForm {
 public:

@@ -306,6 +306,15 @@ TEST_F(SdlPlatformTest, CloseRequestClosesItsFormAndQuitClosesTheMainForm) {
     EXPECT_TRUE(SDL_GetWindowFlags(WindowOf(*second)) & SDL_WINDOW_HIDDEN);
     EXPECT_FALSE(App().Terminated());
 
+    // The window manager's close is the desktop's, which a form may answer on its own.
+    int answers = 0;
+    second->OnDesktopClose = [&](TObject*) { ++answers; };
+    second->Show();
+    Push(WindowEvent(WindowOf(*second), SDL_WINDOWEVENT_CLOSE));
+    Pump();
+    EXPECT_EQ(answers, 1);
+    EXPECT_TRUE(second->Visible());
+
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     Push(quit);
