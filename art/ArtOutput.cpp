@@ -1,5 +1,7 @@
 #include "art/ArtOutput.h"
 
+#include <cairo.h>
+
 #include <filesystem>
 
 #include "art/ArtCanvas.h"
@@ -27,6 +29,20 @@ void TArtOutput::Bmp(const std::string& name, const TArtCanvas& canvas) const {
     const std::string path = PathOf(name);
     TBmpWriter::Write(canvas, path);
     Verify(path, canvas, true);
+}
+
+void TArtOutput::Png(const std::string& name, const TArtCanvas& canvas) const {
+    const std::string path = PathOf(name);
+    canvas.Flush();
+    if (cairo_surface_write_to_png(canvas.Surface(), path.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw Exception("Cannot write the picture " + path);
+    cairo_surface_t* read = cairo_image_surface_create_from_png(path.c_str());
+    const bool same = cairo_surface_status(read) == CAIRO_STATUS_SUCCESS &&
+                      cairo_image_surface_get_width(read) == canvas.Width() &&
+                      cairo_image_surface_get_height(read) == canvas.Height();
+    cairo_surface_destroy(read);
+    if (!same)
+        throw Exception("The picture " + path + " does not read back as drawn");
 }
 
 std::string TArtOutput::PathOf(const std::string& name) const {

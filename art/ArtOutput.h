@@ -15,6 +15,8 @@ public:
     void Jpeg(const std::string& name, const TArtCanvas& canvas) const;
     void Icon(const std::string& name, const TArtCanvas& canvas) const;
     void Bmp(const std::string& name, const TArtCanvas& canvas) const;
+    // For the desktop rather than the program, which has no PNG decoder: read back by cairo.
+    void Png(const std::string& name, const TArtCanvas& canvas) const;
 
 private:
     std::string PathOf(const std::string& name) const;

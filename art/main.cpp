@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "art/AppIconArt.h"
 #include "art/ArtOutput.h"
 #include "art/BenchArt.h"
 #include "art/ConstructionArt.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         TSchemesArt::Write(output);
         TDialogArt::Write(output);
         TBenchArt::Write(output);
+        TAppIconArt::Write(output);
     } catch (const Exception& error) {
         std::cerr << "stend_art: " << error.what() << '\n';
         return 1;

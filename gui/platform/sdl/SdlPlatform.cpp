@@ -60,6 +60,10 @@ TSdlPlatform::TSdlPlatform() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // A teaching program left open must not keep the screen awake.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // The program draws every pixel itself; an accelerated window surface would only load a GL
+    // driver (some 80 MB resident) to copy them. A user's own SDL_FRAMEBUFFER_ACCELERATION
+    // still wins, since SDL prefers the environment over a hint set like this.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         const std::string reason = SDL_GetError();
         SDL_Quit();

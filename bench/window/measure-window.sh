@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Measures the real program in a real window on a virtual X display (Xvfb), as a student's
+# machine would run it:
+#   - the time from exec to the first presented splash frame (median of RUNS starts);
+#   - resident and virtual memory on the idle main menu, and whether a GL driver is loaded.
+# usage: bench/window/measure-window.sh [RUNDIR [RUNS]]   (default build/run, 9 runs)
+# Use a release build (./run.sh builds one into build/). Settings of SDL in the environment, such
+# as SDL_FRAMEBUFFER_ACCELERATION=1, reach the program and so can be compared.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+run_dir=$(realpath "${1:-$here/../../build/run}")
+runs=${2:-9}
+[ -x "$run_dir/stend" ] || { echo "measure-window: no program in $run_dir" >&2; exit 2; }
+
+if [ -z "${STEND_MEASURE_INSIDE:-}" ]; then
+    exec env STEND_MEASURE_INSIDE=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$run_dir" "$runs"
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/stend-measure-XXXXXX")
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# shellcheck disable=SC2046
+cc -shared -fPIC -O2 -o "$work/first-present.so" "$here/FirstPresent.c" $(pkg-config --cflags sdl2) -ldl
+
+# Starts the program in its run-time folder with the first present noted; sets pid and t0 (µs).
+start() {
+    rm -f "$work/present"
+    cd "$run_dir"
+    t0=${EPOCHREALTIME/./}
+    LD_PRELOAD="$work/first-present.so" STEND_FIRST_PRESENT_FILE="$work/present" ./stend &
+    pid=$!
+    cd - >/dev/null
+}
+
+stop() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+times=()
+for _ in $(seq "$runs"); do
+    start
+    for _ in $(seq 200); do
+        [ -s "$work/present" ] && break
+        sleep 0.01
+    done
+    [ -s "$work/present" ] || { echo "measure-window: no frame within 2 s" >&2; exit 1; }
+    times+=($((($(cat "$work/present") - t0) / 100)))
+    stop
+done
+sorted=($(printf '%s\n' "${times[@]}" | sort -n))
+median=${sorted[$((runs / 2))]}
+printf 'exec to first splash frame: median %d.%d ms (of %d runs: %s, in 0.1 ms)\n' \
+    $((median / 10)) $((median % 10)) "$runs" "${sorted[*]}"
+
+# The splash hands over to the menu after 2.34 s; by 4 s the program idles on the menu.
+start
+sleep 4
+kill -0 "$pid" 2>/dev/null || { echo "measure-window: the program ended" >&2; exit 1; }
+rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
+size=$(awk '/^VmSize/ { print $2 }' "/proc/$pid/status")
+gl=$(grep -c -E '/(libGL|libGLX|libEGL|libLLVM|[a-z_]*_dri)[^/]*\.so' "/proc/$pid/maps" || true)
+printf 'idle menu: resident %d MB, virtual %d MB, GL driver mappings %d\n' \
+    $((rss / 1024)) $((size / 1024)) "$gl"
+stop
