@@ -106,24 +106,24 @@ TPoint FreeLabelOrigin(TPoint centre, TSize client, TSize text, TPoint offset,
             FreeLabelY(centre, client.cy, text.cy, offset.Y, vertical)};
 }
 
-TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerSpec& spec) {
+TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerPlacement& pointer) {
     TGaugePointerShape shape;
-    const double a = spec.Degrees;
-    const int r1 = spec.ArcRadius - spec.Margin;
-    const int r2 = r1 - spec.Size;
-    const double half = spec.Size / 2.0;
+    const double a = pointer.Degrees;
+    const int r1 = pointer.ArcRadius - pointer.Margin;
+    const int r2 = r1 - pointer.Size;
+    const double half = pointer.Size / 2.0;
     shape.Tip = PolarPoint(centre, r1, a);
     shape.Drawn = true;
-    switch (spec.Style) {
+    switch (pointer.Style) {
     case iagpsArrowLine:
         shape.HasLine = true;
         ArrowCorners(shape, PolarPoint(centre, r2, a), half, a);
         break;
     case iagpsArrow:
-        if (spec.Outside) {
-            const int outer = spec.ArcRadius + spec.Margin;
+        if (pointer.Outside) {
+            const int outer = pointer.ArcRadius + pointer.Margin;
             shape.Tip = PolarPoint(centre, outer, a);
-            ArrowCorners(shape, PolarPoint(centre, outer + spec.Size, a), half, a);
+            ArrowCorners(shape, PolarPoint(centre, outer + pointer.Size, a), half, a);
         } else {
             ArrowCorners(shape, PolarPoint(centre, r2, a), half, a);
         }

@@ -38,7 +38,7 @@ int AutoArcRadius(int space, int arcRangeDegrees, int outerMargin, int hubSize);
 TPoint FreeLabelOrigin(TPoint centre, TSize client, TSize text, TPoint offset,
                        TiAlignmentHorizontal horizontal, TiAlignmentVertical vertical);
 
-struct TGaugePointerSpec {
+struct TGaugePointerPlacement {
     double Degrees = 0;
     int ArcRadius = 0;
     int Size = 0;
@@ -59,7 +59,7 @@ struct TGaugePointerShape {
     TRect HitArea;
 };
 
-TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerSpec& spec);
+TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerPlacement& pointer);
 // Filled with color, outlined in it; leaves the brush solid.
 void DrawGaugePointer(TCanvas& canvas, TPoint centre, const TGaugePointerShape& shape,
                       TColor color);
