@@ -2,9 +2,39 @@
 
 #include <span>
 
+#include "widgets/core/Drawing.h"
+
 void DrawColoredPolyline(TCanvas& canvas, TColor color, std::initializer_list<TPoint> points) {
     canvas.Pen().SetColor(color);
     canvas.Polyline(std::span(points.begin(), points.size()));
+}
+
+void DrawColoredLine(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
+    canvas.Pen().SetColor(color);
+    DrawLine(canvas, x1, y1, x2, y2);
+}
+
+void DrawTrackCentreLine(TCanvas& canvas, const TRect& k, bool vertical, int inset, TColor color) {
+    if (vertical)
+        DrawColoredLine(canvas, color, (k.Left + k.Right) / 2, k.Top + inset,
+                        (k.Left + k.Right) / 2, k.Bottom - inset);
+    else
+        DrawColoredLine(canvas, color, k.Left + inset, (k.Top + k.Bottom) / 2, k.Right - inset,
+                        (k.Top + k.Bottom) / 2);
+}
+
+void DrawTrackLines(TCanvas& canvas, const TRect& k, bool vertical, int inset, TColor first,
+                    TColor second) {
+    for (int offset = -2; offset <= 1; ++offset) {
+        const TColor color = offset < 0 ? first : second;
+        if (vertical) {
+            const int x = (k.Left + k.Right) / 2 + offset;
+            DrawColoredLine(canvas, color, x, k.Top + inset, x, k.Bottom - inset);
+        } else {
+            const int y = (k.Top + k.Bottom) / 2 + offset;
+            DrawColoredLine(canvas, color, k.Left + inset, y, k.Right - inset, y);
+        }
+    }
 }
 
 void DrawLedPointer(TCanvas& canvas, const TRect& p, TColor lamp) {

@@ -17,11 +17,6 @@ TRect Moved(TRect rect, int dx, int dy) {
     return {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
 }
 
-void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
-    canvas.Pen().SetColor(color);
-    DrawLine(canvas, x1, y1, x2, y2);
-}
-
 } // namespace
 
 TiSlider::TiSlider(TComponent* owner) : TiScaleComponent(owner) {
@@ -314,34 +309,14 @@ void TiSlider::DrawTrack(TCanvas& canvas, const TRect& k) {
             {{k.Right - 2, k.Top + 2}, {k.Right - 2, k.Bottom - 2}, {k.Left, k.Bottom - 2}});
         break;
     case istsLine:
-        if (Vertical())
-            Line(canvas, m_trackColor, (k.Left + k.Right) / 2, k.Top + i, (k.Left + k.Right) / 2,
-                 k.Bottom - i);
-        else
-            Line(canvas, m_trackColor, k.Left + i, (k.Top + k.Bottom) / 2, k.Right - i,
-                 (k.Top + k.Bottom) / 2);
+        DrawTrackCentreLine(canvas, k, Vertical(), i, m_trackColor);
         break;
     case istsBevelLowered:
-        DrawTrackLines(canvas, k, clBtnShadow, clBtnHighlight);
+        DrawTrackLines(canvas, k, Vertical(), i, clBtnShadow, clBtnHighlight);
         break;
     case istsBevelRasied:
-        DrawTrackLines(canvas, k, clBtnHighlight, clBtnShadow);
+        DrawTrackLines(canvas, k, Vertical(), i, clBtnHighlight, clBtnShadow);
         break;
-    }
-}
-
-// Four lines along the middle of the track: two in the first colour, two in the second.
-void TiSlider::DrawTrackLines(TCanvas& canvas, const TRect& k, TColor first, TColor second) {
-    const int i = Indent();
-    for (int offset = -2; offset <= 1; ++offset) {
-        const TColor color = offset < 0 ? first : second;
-        if (Vertical()) {
-            const int x = (k.Left + k.Right) / 2 + offset;
-            Line(canvas, color, x, k.Top + i, x, k.Bottom - i);
-        } else {
-            const int y = (k.Top + k.Bottom) / 2 + offset;
-            Line(canvas, color, k.Left + i, y, k.Right - i, y);
-        }
     }
 }
 
@@ -365,10 +340,10 @@ void TiSlider::DrawPointer(TCanvas& canvas, const TRect& p) {
         for (int n = 0; n < 3; ++n) {
             if (Vertical()) {
                 const int y = (p.Top + p.Bottom) / 2 - 1 + n;
-                Line(canvas, colors[n], p.Left + 1, y, p.Right - 1, y);
+                DrawColoredLine(canvas, colors[n], p.Left + 1, y, p.Right - 1, y);
             } else {
                 const int x = (p.Left + p.Right) / 2 - 1 + n;
-                Line(canvas, colors[n], x, p.Top + 1, x, p.Bottom - 1);
+                DrawColoredLine(canvas, colors[n], x, p.Top + 1, x, p.Bottom - 1);
             }
         }
         break;

@@ -90,7 +90,6 @@ private:
 
     void UpdateScale(const TRect& track);
     void DrawTrack(TCanvas& canvas, const TRect& track);
-    void DrawTrackLines(TCanvas& canvas, const TRect& track, TColor first, TColor second);
     void DrawPointer(TCanvas& canvas, const TRect& pointer);
     void DrawBarPointer(TCanvas& canvas, const TRect& pointer, TColor pen, TColor face);
 

@@ -14,11 +14,6 @@ TRect Moved(TRect rect, int dx, int dy) {
     return {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
 }
 
-void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
-    canvas.Pen().SetColor(color);
-    DrawLine(canvas, x1, y1, x2, y2);
-}
-
 } // namespace
 
 TiSwitchSlider::TiSwitchSlider(TComponent* owner) : TiSwitchMultiPosition(owner) {
@@ -254,34 +249,14 @@ void TiSwitchSlider::DrawTrack(TCanvas& canvas, const TRect& k) {
             {{k.Right - 2, k.Top + 2}, {k.Right - 2, k.Bottom - 2}, {k.Left, k.Bottom - 2}});
         break;
     case istsLine:
-        if (Vertical())
-            Line(canvas, m_trackColor, (k.Left + k.Right) / 2, k.Top + e, (k.Left + k.Right) / 2,
-                 k.Bottom - e);
-        else
-            Line(canvas, m_trackColor, k.Left + e, (k.Top + k.Bottom) / 2, k.Right - e,
-                 (k.Top + k.Bottom) / 2);
+        DrawTrackCentreLine(canvas, k, Vertical(), e, m_trackColor);
         break;
     case istsBevelLowered:
-        DrawTrackLines(canvas, k, clBtnShadow, clBtnHighlight);
+        DrawTrackLines(canvas, k, Vertical(), e, clBtnShadow, clBtnHighlight);
         break;
     case istsBevelRasied:
-        DrawTrackLines(canvas, k, clBtnHighlight, clBtnShadow);
+        DrawTrackLines(canvas, k, Vertical(), e, clBtnHighlight, clBtnShadow);
         break;
-    }
-}
-
-// Four lines along the middle of the track: two in the first colour, two in the second.
-void TiSwitchSlider::DrawTrackLines(TCanvas& canvas, const TRect& k, TColor first, TColor second) {
-    const int e = Inset();
-    for (int offset = -2; offset <= 1; ++offset) {
-        const TColor color = offset < 0 ? first : second;
-        if (Vertical()) {
-            const int x = (k.Left + k.Right) / 2 + offset;
-            Line(canvas, color, x, k.Top + e, x, k.Bottom - e);
-        } else {
-            const int y = (k.Top + k.Bottom) / 2 + offset;
-            Line(canvas, color, k.Left + e, y, k.Right - e, y);
-        }
     }
 }
 
@@ -391,10 +366,10 @@ void TiSwitchSlider::DrawLightBarPointer(TCanvas& canvas, const TRect& p) {
     for (int i = 0; i < 3; ++i) {
         if (Vertical()) {
             const int y = (p.Top + p.Bottom) / 2 - 1 + i;
-            Line(canvas, colors[i], p.Left + 1, y, p.Right - 1, y);
+            DrawColoredLine(canvas, colors[i], p.Left + 1, y, p.Right - 1, y);
         } else {
             const int x = (p.Left + p.Right) / 2 - 1 + i;
-            Line(canvas, colors[i], x, p.Top + 1, x, p.Bottom - 1);
+            DrawColoredLine(canvas, colors[i], x, p.Top + 1, x, p.Bottom - 1);
         }
     }
 }

@@ -72,7 +72,6 @@ private:
     TColor LampColor() const;
 
     void DrawTrack(TCanvas& canvas, const TRect& track);
-    void DrawTrackLines(TCanvas& canvas, const TRect& track, TColor first, TColor second);
     void DrawMarksAndNames(TCanvas& canvas, const TRect& track);
     void DrawMark(TCanvas& canvas, const TRect& box);
     void DrawName(TCanvas& canvas, const TRect& track, int index);
