@@ -1,9 +1,13 @@
 #include "ProgramFixture.h"
 
+#include <unistd.h>
+
 ProgramFixture::ProgramFixture() : m_previousDir(std::filesystem::current_path()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // The process number keeps two checkouts testing at the same time apart.
     m_runDir = std::filesystem::temp_directory_path() /
-               ("stend-e2e-" + std::string(info->test_suite_name()) + "-" + info->name());
+               ("stend-e2e-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                std::to_string(getpid()));
     std::filesystem::remove_all(m_runDir);
     std::filesystem::create_directories(m_runDir);
     // The files the program reads; the executable itself is not needed.
@@ -33,6 +37,18 @@ void ProgramFixture::Remove(const std::string& relativePath) {
 
 void ProgramFixture::Click(TForm& form, const std::string& component) {
     m_platform->Click(CentreOnScreen(form, component));
+}
+
+void ProgramFixture::ClickAt(TForm& form, const std::string& component, TPoint point) {
+    m_platform->Click(PointOnScreen(form, component, point));
+}
+
+void ProgramFixture::PressAt(TForm& form, const std::string& component, TPoint point) {
+    m_platform->MouseDown(PointOnScreen(form, component, point));
+}
+
+void ProgramFixture::ReleaseAt(TForm& form, const std::string& component, TPoint point) {
+    m_platform->MouseUp(PointOnScreen(form, component, point));
 }
 
 void ProgramFixture::Press(TForm& form, const std::string& component) {
@@ -66,6 +82,11 @@ bool ProgramFixture::SamePicture(const TBitmap& a, const TBitmap& b) {
 
 TPoint ProgramFixture::CentreOnScreen(TForm& form, const std::string& component) {
     auto& control = dynamic_cast<TControl&>(*form.FindComponent(component));
-    const TPoint centre{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
-    return THeadlessPlatform::ClientToScreen(form, centre);
+    return PointOnScreen(form, component, {control.Width() / 2, control.Height() / 2});
+}
+
+TPoint ProgramFixture::PointOnScreen(TForm& form, const std::string& component, TPoint point) {
+    auto& control = dynamic_cast<TControl&>(*form.FindComponent(component));
+    return THeadlessPlatform::ClientToScreen(form,
+                                             {control.Left() + point.X, control.Top() + point.Y});
 }

@@ -31,6 +31,10 @@ protected:
     void FinishSplash() { Advance(18 * 130); }
 
     void Click(TForm& form, const std::string& component);
+    // A point given relative to the component's top left.
+    void ClickAt(TForm& form, const std::string& component, TPoint point);
+    void PressAt(TForm& form, const std::string& component, TPoint point);
+    void ReleaseAt(TForm& form, const std::string& component, TPoint point);
     void Press(TForm& form, const std::string& component);
     void Release(TForm& form, const std::string& component);
     TImage& Picture(TForm& form, const std::string& component);
@@ -42,6 +46,7 @@ protected:
 
 private:
     TPoint CentreOnScreen(TForm& form, const std::string& component);
+    TPoint PointOnScreen(TForm& form, const std::string& component, TPoint point);
 
     std::filesystem::path m_previousDir;
     std::filesystem::path m_runDir;
