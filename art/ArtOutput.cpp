@@ -2,7 +2,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <vector>
 
 #include "art/ArtCanvas.h"
 #include "art/BmpWriter.h"
@@ -10,6 +13,7 @@
 #include "art/JpegWriter.h"
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Exception.h"
+#include "gui/graphics/ImageList.h"
 
 TArtOutput::TArtOutput(std::string folder) : m_folder(std::move(folder)) {}
 
@@ -43,6 +47,19 @@ void TArtOutput::Png(const std::string& name, const TArtCanvas& canvas) const {
     cairo_surface_destroy(read);
     if (!same)
         throw Exception("The picture " + path + " does not read back as drawn");
+}
+
+void TArtOutput::ImageList(const std::string& name, const TImageList& list) const {
+    const std::string path = PathOf(name);
+    const std::vector<std::uint8_t> bytes = list.WriteToStream();
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        throw Exception("Cannot write the picture list " + path);
+    }
+    VerifyList(path, list);
 }
 
 std::string TArtOutput::PathOf(const std::string& name) const {
@@ -81,4 +98,29 @@ bool TArtOutput::SamePixels(const TBitmap& bitmap, const TArtCanvas& canvas) {
         }
     }
     return true;
+}
+
+void TArtOutput::VerifyList(const std::string& path, const TImageList& list) {
+    std::vector<std::uint8_t> bytes(std::filesystem::file_size(path));
+    std::ifstream file(path, std::ios::binary);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    TImageList read;
+    std::size_t offset = 0;
+    read.ReadFromStream(bytes, offset);
+    if (offset != bytes.size() || read.Count() != list.Count() || read.Width() != list.Width() ||
+        read.Height() != list.Height()) {
+        throw Exception("The picture list " + path + " reads back with another shape");
+    }
+    TBitmap drawn;
+    TBitmap back;
+    for (int i = 0; i < list.Count(); ++i) {
+        list.GetBitmap(i, drawn);
+        read.GetBitmap(i, back);
+        for (int y = 0; y < drawn.Height(); ++y) {
+            const std::uint32_t* row = drawn.ScanLine(y);
+            if (!std::equal(row, row + drawn.Width(), back.ScanLine(y))) {
+                throw Exception("The picture list " + path + " reads back with other pixels");
+            }
+        }
+    }
 }

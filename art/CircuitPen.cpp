@@ -125,6 +125,34 @@ void TCircuitPen::Battery(double cx, double cy) const {
     Label(cx + 12, cy + 2, "−", 12);
 }
 
+void TCircuitPen::Meter(double cx, double cy, double r, const std::string& letter) const {
+    cairo_new_sub_path(m_cr);
+    cairo_arc(m_cr, cx, cy, r, 0, 2 * M_PI);
+    TRgb{1, 1, 1}.Use(m_cr);
+    cairo_fill_preserve(m_cr);
+    cairo_set_line_width(m_cr, LineWidth);
+    Ink.Use(m_cr);
+    cairo_stroke(m_cr);
+    const TArtText text(m_cr, letter,
+                        "PT Sans Bold " + std::to_string(static_cast<int>(r * 1.3)) + "px");
+    text.DrawCentred(cx, cy, Ink);
+}
+
+void TCircuitPen::Lamp(double cx, double cy, double r) const {
+    cairo_new_sub_path(m_cr);
+    cairo_arc(m_cr, cx, cy, r, 0, 2 * M_PI);
+    TRgb{1, 1, 1}.Use(m_cr);
+    cairo_fill_preserve(m_cr);
+    const double d = r * M_SQRT1_2;
+    cairo_move_to(m_cr, cx - d, cy - d);
+    cairo_line_to(m_cr, cx + d, cy + d);
+    cairo_move_to(m_cr, cx + d, cy - d);
+    cairo_line_to(m_cr, cx - d, cy + d);
+    cairo_set_line_width(m_cr, LineWidth);
+    Ink.Use(m_cr);
+    cairo_stroke(m_cr);
+}
+
 void TCircuitPen::Label(double x, double y, const std::string& text, int fontPx) const {
     const TArtText label(m_cr, text, "PT Sans Bold " + std::to_string(fontPx) + "px");
     label.Draw(x, y, Ink);

@@ -5,7 +5,8 @@
 #include "art/Rgb.h"
 
 // Draws the parts of a textbook circuit diagram with even line weights: wires, junction
-// dots, the armature with its brushes, a winding, resistors and rheostats, a battery, labels.
+// dots, the armature with its brushes, a winding, resistors and rheostats, a battery, meters,
+// a lamp, labels.
 class TCircuitPen {
 public:
     explicit TCircuitPen(cairo_t* cr) : m_cr(cr) {}
@@ -22,6 +23,10 @@ public:
     void Resistor(double x0, double y0, double x1, double y1, bool variable) const;
     // A battery across a vertical wire, the long plate (positive) on top.
     void Battery(double cx, double cy) const;
+    // A measuring instrument: a circle with its letter ("A", "V").
+    void Meter(double cx, double cy, double r, const std::string& letter) const;
+    // A filament lamp: a circle crossed by an X.
+    void Lamp(double cx, double cy, double r) const;
     void Label(double x, double y, const std::string& text, int fontPx = 13) const;
 
 private:

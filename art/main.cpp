@@ -4,10 +4,18 @@
 
 #include "art/AppIconArt.h"
 #include "art/ArtOutput.h"
+#include "art/BeltArt.h"
 #include "art/BenchArt.h"
+#include "art/BenchSchemesArt.h"
+#include "art/BulbArt.h"
+#include "art/CharacteristicArt.h"
 #include "art/ConstructionArt.h"
 #include "art/DialogArt.h"
+#include "art/GraphPaperArt.h"
 #include "art/MenuArt.h"
+#include "art/MotorArt.h"
+#include "art/PilotLampArt.h"
+#include "art/PulleyArt.h"
 #include "art/SchemesArt.h"
 #include "art/SplashArt.h"
 #include "art/TheoryArt.h"
@@ -27,6 +35,14 @@ int main(int argc, char** argv) {
         TSchemesArt::Write(output);
         TDialogArt::Write(output);
         TBenchArt::Write(output);
+        TBenchSchemesArt::Write(output);
+        TBulbArt::Write(output);
+        TPilotLampArt::Write(output);
+        TPulleyArt::Write(output);
+        TMotorArt::Write(output);
+        TBeltArt::Write(output);
+        TCharacteristicArt::Write(output);
+        TGraphPaperArt::Write(output);
         TAppIconArt::Write(output);
     } catch (const Exception& error) {
         std::cerr << "stend_art: " << error.what() << '\n';
