@@ -31,6 +31,22 @@ TEST_F(BenchScreen, StartsWithTheMainsOffAndNoSchemeChosen) {
         EXPECT_FALSE(Timer(timer).Enabled()) << timer;
 }
 
+TEST_F(BenchScreen, CarriesItsLampAndCharacteristicPictures) {
+    for (int number = 1; number <= 3; ++number) {
+        EXPECT_EQ(Display(number).ImageList().Count(), 16) << number;
+        EXPECT_EQ(Display(number).ImageList().Width(), 70) << number;
+    }
+    const TImageList& frames = Display(4).ImageList();
+    EXPECT_EQ(frames.Count(), 49);
+    EXPECT_EQ(frames.Width(), 222);
+    EXPECT_EQ(frames.Height(), 149);
+    const TImageList& unused = Part<TiObjectCanvas>("iObjectCanvas1").ImageList();
+    EXPECT_EQ(unused.Count(), 15);
+    EXPECT_EQ(unused.Height(), 153);
+    for (const char* picture : {"Image2", "Image9", "Image13", "Image19", "Image20", "Image22"})
+        EXPECT_FALSE(Part<TImage>(picture).Picture().Empty()) << picture;
+}
+
 TEST_F(BenchScreen, TheMainsSwitchPowersTheBenchAndTakesItBackDown) {
     ClickMains();
     EXPECT_EQ(Part<TiSwitchLed>("iSwitchLed1").Caption(), "ВКЛ");
