@@ -15,7 +15,7 @@ constexpr int SchemeWidth = 129;
 constexpr int SchemeHeight = 185;
 constexpr int CaptionWidth = 170;
 constexpr int CaptionHeight = 51;
-constexpr double EdgeWidth = 3;
+constexpr double EdgeWidth = 4;
 
 // The load's rails, shared by the three circuits so that they read alike side by side.
 constexpr double TopRail = 18;
@@ -97,7 +97,7 @@ void TBenchSchemesArt::DrawPaper(const TArtCanvas& canvas, const TRgb& edge) {
     cairo_rectangle(cr, EdgeWidth + 0.5, EdgeWidth + 0.5, canvas.Width() - 2 * EdgeWidth - 1,
                     canvas.Height() - 2 * EdgeWidth - 1);
     cairo_set_line_width(cr, 1);
-    edge.Lighter(0.6).Use(cr);
+    edge.Darker(0.3).Use(cr, 0.5);
     cairo_stroke(cr);
 }
 
@@ -106,21 +106,21 @@ void TBenchSchemesArt::DrawPaper(const TArtCanvas& canvas, const TRgb& edge) {
 void TBenchSchemesArt::DrawIndependent(const TCircuitPen& pen) {
     const double battery = 20;
     const double winding = 108;
-    const double top = 14;
-    const double bottom = 62;
-    pen.Polyline({battery, 35, battery, top, 40, top});
-    pen.Resistor(40, top, 84, top, true);
-    pen.Polyline({84, top, winding, top, winding, top + 8});
+    const double top = 16;
+    const double bottom = 64;
+    pen.Polyline({battery, 39, battery, top, 44, top});
+    pen.Resistor(44, top, 88, top, true);
+    pen.Polyline({88, top, winding, top, winding, top + 8});
     pen.Winding(winding, top + 8, winding, bottom - 6, 4);
-    pen.Polyline({winding, bottom - 6, winding, bottom, battery, bottom, battery, 41});
-    pen.Battery(battery, 38);
-    pen.Label(34, 44, "12 В", 10);
-    pen.Label(50, 24, "Rр", LabelPx);
-    pen.Label(84, 31, "ОВ", LabelPx);
+    pen.Polyline({winding, bottom - 6, winding, bottom, battery, bottom, battery, 45});
+    pen.Battery(battery, 42);
+    pen.Label(42, 36, "12 В", 10);
+    pen.Label(68, 23, "Rр", LabelPx);
+    pen.Label(84, 40, "ОВ", LabelPx);
 
-    const double rail = 82;
+    const double rail = 84;
     const double ax = 22;
-    const double ay = 126;
+    const double ay = 128;
     pen.Polyline({ax, ay - ArmatureRadius - 6, ax, rail, 114, rail, 114, BottomRail, ax, BottomRail,
                   ax, ay + ArmatureRadius + 6});
     pen.Wire(86, rail, 86, BottomRail);
@@ -137,21 +137,22 @@ void TBenchSchemesArt::DrawIndependent(const TCircuitPen& pen) {
 void TBenchSchemesArt::DrawSeries(const TCircuitPen& pen) {
     const double ax = 22;
     const double ay = 104;
-    const double right = 112;
+    const double right = 104;
+    const double meter = 62;
     pen.Polyline({ax, ay - ArmatureRadius - 6, ax, 70});
     pen.Winding(ax, 70, ax, 28, 4);
-    pen.Polyline({ax, 28, ax, TopRail, right, TopRail, right, 58});
-    pen.Resistor(right, 58, right, 104, true);
-    pen.Polyline({right, 104, right, BottomRail, ax, BottomRail, ax, ay + ArmatureRadius + 6});
-    pen.Wire(68, TopRail, 68, BottomRail);
-    pen.Junction(68, TopRail);
-    pen.Junction(68, BottomRail);
+    pen.Polyline({ax, 28, ax, TopRail, right, TopRail, right, 60});
+    pen.Resistor(right, 60, right, 106, true);
+    pen.Polyline({right, 106, right, BottomRail, ax, BottomRail, ax, ay + ArmatureRadius + 6});
+    pen.Wire(meter, TopRail, meter, BottomRail);
+    pen.Junction(meter, TopRail);
+    pen.Junction(meter, BottomRail);
     pen.Armature(ax, ay, ArmatureRadius);
     pen.Meter(right, 40, 8, "A");
-    pen.Meter(68, ay, MeterRadius, "V");
-    pen.Lamp(right, 138, MeterRadius);
+    pen.Meter(meter, ay, MeterRadius, "V");
+    pen.Lamp(right, 140, MeterRadius);
     pen.Label(31, 40, "ОВ", LabelPx);
-    pen.Label(82, 74, "Rр", LabelPx);
+    pen.Label(108, 58, "Rр", LabelPx);
 }
 
 // The winding and its rheostat lie across the armature, beside the load.
@@ -159,8 +160,8 @@ void TBenchSchemesArt::DrawShunt(const TCircuitPen& pen) {
     const double ax = 22;
     const double ay = 96;
     const double field = 52;
-    const double meter = 88;
-    const double lamp = 116;
+    const double meter = 84;
+    const double lamp = 114;
     pen.Polyline({ax, ay - ArmatureRadius - 6, ax, TopRail, lamp, TopRail, lamp, BottomRail, ax,
                   BottomRail, ax, ay + ArmatureRadius + 6});
     pen.Wire(field, TopRail, field, 28);
@@ -174,10 +175,10 @@ void TBenchSchemesArt::DrawShunt(const TCircuitPen& pen) {
         pen.Junction(x, BottomRail);
     }
     pen.Armature(ax, ay, ArmatureRadius);
-    pen.Meter(70, TopRail, 8, "A");
+    pen.Meter(lamp, 50, 8, "A");
     pen.Meter(meter, ay, MeterRadius, "V");
-    pen.Lamp(lamp, ay, MeterRadius);
-    pen.Label(60, 46, "Rр", LabelPx);
+    pen.Lamp(lamp, ay + 34, MeterRadius);
+    pen.Label(58, 26, "Rр", LabelPx);
     pen.Label(60, 124, "ОВ", LabelPx);
 }
 

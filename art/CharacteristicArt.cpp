@@ -9,15 +9,21 @@
 namespace {
 
 // The display shows x 23…199 and y 18…130 of each frame; the plot keeps clear of its edges.
-constexpr double NoCurrentX = 28;
-constexpr double FullCurrentX = 194;
-constexpr double NoVoltageY = 125;
-constexpr double FullVoltageY = 23;
+constexpr double VisibleLeft = 23;
+constexpr double VisibleBottom = 130;
+constexpr double NoCurrentX = 25.5;
+constexpr double FullCurrentX = 196;
+constexpr double NoVoltageY = 127.5;
+constexpr double FullVoltageY = 21;
 
 constexpr int SamplesPerStep = 64;
 constexpr double PointRadius = 2.4;
 constexpr double Dash[] = {3, 3};
 
+constexpr double GridCurrent = 25;
+constexpr double GridVoltage = 2;
+
+constexpr TRgb Grid = TRgb::Bytes(0, 52, 16);
 constexpr TRgb Curve = TRgb::Bytes(235, 36, 28);
 constexpr TRgb Point = TRgb{1, 1, 1};
 
@@ -58,10 +64,34 @@ void TCharacteristicArt::AddScheme(TArtImageList& list, TScheme scheme) {
     for (int points = 0; points <= PointCount; ++points) {
         const TArtCanvas canvas(Width, Height);
         canvas.Fill(TRgb{0, 0, 0});
+        DrawGrid(canvas.Cr());
         DrawCurve(canvas.Cr(), scheme);
         DrawPoints(canvas.Cr(), scheme, points);
         list.AddOnBlack(canvas);
     }
+}
+
+// Faint rulings to read the points against, on whole pixels so that they stay crisp; they run
+// out to the display's edges, where the bench draws the axes.
+void TCharacteristicArt::DrawGrid(cairo_t* cr) {
+    const TPoint low{VisibleLeft, VisibleBottom + 1};
+    const TPoint high =
+        Place({TGeneratorCharacteristic::CurrentMax, TGeneratorCharacteristic::VoltageMax});
+    for (double current = GridCurrent; current <= TGeneratorCharacteristic::CurrentMax;
+         current += GridCurrent) {
+        const double x = std::round(Place({current, 0}).x) + 0.5;
+        cairo_move_to(cr, x, low.y);
+        cairo_line_to(cr, x, high.y);
+    }
+    for (double voltage = GridVoltage; voltage <= TGeneratorCharacteristic::VoltageMax;
+         voltage += GridVoltage) {
+        const double y = std::round(Place({0, voltage}).y) + 0.5;
+        cairo_move_to(cr, low.x, y);
+        cairo_line_to(cr, high.x, y);
+    }
+    cairo_set_line_width(cr, 1);
+    Grid.Use(cr);
+    cairo_stroke(cr);
 }
 
 // The part where the shunt generator's current turns back is dashed.

@@ -35,6 +35,7 @@ public:
 
 private:
     static void AddScheme(TArtImageList& list, TScheme scheme);
+    static void DrawGrid(cairo_t* cr);
     static void DrawCurve(cairo_t* cr, TScheme scheme);
     // The curve over rheostat values from..to, as a path.
     static void AddCurve(cairo_t* cr, TScheme scheme, double from, double to);

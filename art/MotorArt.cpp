@@ -19,7 +19,7 @@ constexpr double HousingRadius = 86;
 constexpr double FinDepth = 10;
 constexpr int FinCount = 36;
 constexpr double ShieldRadius = 66;
-constexpr double BearingRadius = 34;
+constexpr double BearingRadius = 36;
 constexpr double FeetTop = C.y + 50;
 constexpr double FeetBottom = Top + 204;
 
@@ -129,11 +129,11 @@ void TMotorArt::DrawEndShield(cairo_t* cr) {
     FillCircle(cr, ShieldRadius, LitAcross(ShieldRadius, ShieldPaint));
     Circle(cr, ShieldRadius, SteelLight, 1, 0.5);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cr, 5);
+    cairo_set_line_width(cr, 4);
     for (int i = 0; i < 12; ++i) {
         const double from = 2 * M_PI * i / 12 + 0.08;
         cairo_new_sub_path(cr);
-        cairo_arc(cr, C.x, C.y, 50, from, from + 2 * M_PI / 12 - 0.26);
+        cairo_arc(cr, C.x, C.y, 43, from, from + 2 * M_PI / 12 - 0.3);
         Ink.Use(cr, 0.75);
         cairo_stroke(cr);
     }
