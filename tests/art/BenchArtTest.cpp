@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "art/ArtOutput.h"
+#include "art/BeltArt.h"
 #include "art/BulbArt.h"
 #include "art/CharacteristicArt.h"
 #include "art/DriveGeometry.h"
 #include "art/GraphPaperArt.h"
+#include "art/MotorArt.h"
 #include "art/PulleyArt.h"
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/ImageList.h"
@@ -90,6 +92,27 @@ std::vector<TBlob> Points(const TBitmap& frame) {
 bool CurveAt(const TBitmap& frame, const TCharacteristicArt::TPoint& p) {
     return IsCurve(frame.Argb(static_cast<int>(p.x), static_cast<int>(p.y)));
 }
+
+// A picture of the drive where the bench places it, stretched to its place like the screen does.
+struct TPlaced {
+    std::string name;
+    int left;
+    int top;
+    int width;
+    int height;
+    TBitmap picture;
+
+    bool Inside(int x, int y) const {
+        return x >= left && y >= top && x < left + width && y < top + height;
+    }
+    std::uint32_t AlphaAt(int x, int y) const {
+        if (!Inside(x, y)) {
+            return 0;
+        }
+        return Alpha(picture.Argb((x - left) * picture.Width() / width,
+                                  (y - top) * picture.Height() / height));
+    }
+};
 
 // The pictures are drawn into a folder of this test's own, as CTest runs the cases side by side.
 class BenchArtTest : public ::testing::Test {
@@ -284,6 +307,55 @@ TEST_F(BenchArtTest, PulleyPhasesAreOpaqueOverTheWheelAndTurn) {
             }
         }
         EXPECT_GT(differing, 500) << "phase " << i + 1;
+    }
+}
+
+// The drive is cut into pictures at fixed places: wherever the belt leaves one picture, the
+// next picture must carry it on.
+TEST_F(BenchArtTest, BeltRunsOnAcrossTheDrivePictures) {
+    TPulleyArt::Write(Output());
+    TMotorArt::Write(Output());
+    TBeltArt::Write(Output());
+    TPlaced drive[] = {{"bench/pulley-large.ico", 112, 264, 177, 185, {}},
+                       {"bench/motor.ico", 0, 496, 193, 209, {}},
+                       {"bench/belt1.ico", 144, 408, 105, 105, {}},
+                       {"bench/belt2.ico", 56, 360, 105, 137, {}}};
+    for (TPlaced& piece : drive) {
+        piece.picture.LoadFromFile(Path(piece.name));
+    }
+    // Within a pixel: anti-aliased edges and the stretch may shift an edge by one.
+    const auto coveredBeside = [&](const TPlaced& self, int x, int y) {
+        for (const TPlaced& piece : drive) {
+            if (&piece == &self) {
+                continue;
+            }
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (piece.AlphaAt(x + dx, y + dy) >= 128) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    };
+    for (const TPlaced& piece : drive) {
+        int crossings = 0;
+        for (int y = piece.top; y < piece.top + piece.height; ++y) {
+            for (int x = piece.left; x < piece.left + piece.width; ++x) {
+                if (piece.AlphaAt(x, y) < 250) {
+                    continue;
+                }
+                for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    if (!piece.Inside(x + dx, y + dy)) {
+                        ++crossings;
+                        EXPECT_TRUE(coveredBeside(piece, x + dx, y + dy))
+                            << piece.name << " ends at " << x << ", " << y;
+                    }
+                }
+            }
+        }
+        EXPECT_GT(crossings, 0) << piece.name;
     }
 }
 
