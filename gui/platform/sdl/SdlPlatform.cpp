@@ -126,8 +126,11 @@ void TSdlPlatform::FormDestroyed(TForm& form) {
 }
 
 void TSdlPlatform::Present(TForm& form, const std::vector<TRect>& areas) {
-    if (const auto found = m_windows.find(&form); found != m_windows.end())
-        found->second->Present(form.Compositor().BackBuffer(), areas);
+    const auto found = m_windows.find(&form);
+    if (found == m_windows.end())
+        return;
+    found->second->Present(form.Compositor().BackBuffer(), areas);
+    ++m_presents;
 }
 
 void TSdlPlatform::SetCursor(TCursor cursor) {

@@ -38,6 +38,8 @@ public:
     // How many times the loop has come back from waiting: an idle program wakes only for its
     // timers.
     std::int64_t WakeUps() const { return m_wakeUps; }
+    // How many frames have gone to the windows: an animation shows at most one per display frame.
+    std::int64_t Presents() const { return m_presents; }
     // The SDL window that shows the form, or null while the form has none.
     SDL_Window* WindowOf(const TForm& form) const;
 
@@ -60,4 +62,5 @@ private:
     std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> m_cursors{};
     Uint32 m_buttons = 0;
     std::int64_t m_wakeUps = 0;
+    std::int64_t m_presents = 0;
 };
