@@ -112,9 +112,9 @@ void BenchFrame(benchmark::State& state, const std::vector<std::string>& timers)
                 timer->OnTimer(timer);
         program.App().PaintDirtyForms();
     }
-    state.counters["presents"] = benchmark::Counter(
-        static_cast<double>(program.Platform().Presents() - presentsBefore),
-        benchmark::Counter::kAvgIterations);
+    state.counters["presents"] =
+        benchmark::Counter(static_cast<double>(program.Platform().Presents() - presentsBefore),
+                           benchmark::Counter::kAvgIterations);
 }
 
 // The worst frame: the motor spiral steps, the pulley turns a phase and the mains voltmeter

@@ -28,6 +28,13 @@ void ResetCanvas(TCanvas& canvas) {
     canvas.Font() = font;
 }
 
+// Only a surface painted at the window's present size is known to fill the window.
+bool Covers(const TControl& window, const TRect& area) {
+    const TBitmap& surface = static_cast<const TWinControl&>(window).Surface();
+    return surface.Width() == window.Width() && surface.Height() == window.Height() &&
+           area.Intersect(window.BoundsRect()) == area;
+}
+
 } // namespace
 
 TFormCompositor::TFormCompositor(TForm& form) : m_form(form) {}
@@ -100,6 +107,39 @@ void TFormCompositor::PaintWindows() {
 
 void TFormCompositor::ComposeArea(const TRect& area, const TWinControl* stopAt) {
     TCanvas& canvas = m_backBuffer.Canvas();
+    const int first = FirstVisibleLayer(area, stopAt);
+    if (first < 0)
+        ComposeGraphics(area);
+    for (int i = std::max(first, 0); i < m_form.ControlCount(); ++i) {
+        TControl* control = m_form.Controls(i);
+        if (control == stopAt)
+            break;
+        const TRect part = area.Intersect(control->BoundsRect());
+        if (!control->IsWindowed() || !control->Visible() || part.IsEmpty())
+            continue;
+        canvas.SetClipRect(part);
+        canvas.Draw(control->Left(), control->Top(), static_cast<TWinControl*>(control)->Surface());
+    }
+    canvas.ResetClipRect();
+}
+
+// A windowed control's surface is an opaque rectangle, so beneath the top-most one that covers
+// the whole area nothing shows: neither the form, its graphic controls nor lower windows. An
+// animated widget then costs one copy of its surface instead of the whole stack beneath it.
+int TFormCompositor::FirstVisibleLayer(const TRect& area, const TWinControl* stopAt) const {
+    int first = -1;
+    for (int i = 0; i < m_form.ControlCount(); ++i) {
+        const TControl* control = m_form.Controls(i);
+        if (control == stopAt)
+            break;
+        if (control->IsWindowed() && control->Visible() && Covers(*control, area))
+            first = i;
+    }
+    return first;
+}
+
+void TFormCompositor::ComposeGraphics(const TRect& area) {
+    TCanvas& canvas = m_backBuffer.Canvas();
     canvas.SetClipRect(area);
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(m_form.Color());
@@ -114,17 +154,6 @@ void TFormCompositor::ComposeArea(const TRect& area, const TWinControl* stopAt) 
         auto* graphic = static_cast<TGraphicControl*>(control);
         Guarded([&] { graphic->Paint(canvas); });
     }
-    for (int i = 0; i < m_form.ControlCount(); ++i) {
-        TControl* control = m_form.Controls(i);
-        if (control == stopAt)
-            break;
-        const TRect part = area.Intersect(control->BoundsRect());
-        if (!control->IsWindowed() || !control->Visible() || part.IsEmpty())
-            continue;
-        canvas.SetClipRect(part);
-        canvas.Draw(control->Left(), control->Top(), static_cast<TWinControl*>(control)->Surface());
-    }
-    canvas.ResetClipRect();
 }
 
 void TFormCompositor::ComposeBeneath(const TWinControl& control, TBitmap& target) {

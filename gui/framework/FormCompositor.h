@@ -34,6 +34,9 @@ private:
     void ResizeBackBuffer();
     void PaintWindows();
     void ComposeArea(const TRect& area, const TWinControl* stopAt);
+    int FirstVisibleLayer(const TRect& area, const TWinControl* stopAt) const;
+    // The form's colour and its graphic controls, beneath every windowed control.
+    void ComposeGraphics(const TRect& area);
     static void MergeInto(std::vector<TRect>& areas, const TRect& area);
 
     TForm& m_form;
