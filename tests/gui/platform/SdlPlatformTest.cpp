@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -197,12 +198,16 @@ TEST_F(SdlPlatformTest, PresentShowsTheBackBufferAndUploadsOnlyTheDirtyArea) {
     EXPECT_EQ(WindowPixel(*form, 79, 49), Red);
     EXPECT_EQ(WindowPixel(*form, 80, 49), Blue);
 
+    const std::int64_t presents = Platform().Presents();
     Control().SetColor(clLime);
     App().PaintDirtyForms();
     EXPECT_EQ(WindowPixel(*form, 50, 20), Lime);
     EXPECT_EQ(WindowPixel(*form, 79, 49), Lime);
     EXPECT_EQ(WindowPixel(*form, 49, 20), Blue);
     EXPECT_EQ(WindowPixel(*form, 80, 49), Blue);
+    EXPECT_EQ(Platform().Presents(), presents + 1);
+    App().PaintDirtyForms();
+    EXPECT_EQ(Platform().Presents(), presents + 1) << "nothing to repaint, nothing presented";
 }
 
 TEST_F(SdlPlatformTest, ALargerWindowShowsTheFormScaledAndLetterboxedAndMapsThePointerBack) {
