@@ -1,121 +1,71 @@
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <string>
-
-#include "gui/framework/Application.h"
-#include "gui/framework/Form.h"
-#include "gui/platform/headless/HeadlessPlatform.h"
-#include "gui/streaming/HandlerTable.h"
-#include "gui/streaming/LayoutReader.h"
-#include "widgets/WidgetClasses.h"
+#include "BenchForm.h"
+#include "tests/widgets/scale/BenchGauges.h"
 #include "widgets/scale/iAngularGauge.h"
 
 namespace {
 
-// The bench's generator ammeter, 177 x 177, as its screen stores it.
-const char* const AmmeterLayout = R"(object Form1: TForm
-  Width = 400
-  Height = 300
-  object iAngularGauge2: TiAngularGauge
-    Left = 20
-    Top = 20
-    Width = 177
-    Height = 177
-    BorderStyle = ibsLowered
-    TickLabelFont.Height = -11
-    TickLabelFont.Name = 'MS Sans Serif'
-    PositionMax = 200
-    SectionEnd1 = 50
-    SectionEnd2 = 75
-    ArcRadius = 120
-    ShowInnerArcRadius = True
-    ShowLabel2 = True
-    ShowLabel1 = True
-    Label2OffsetY = -15
-    Label2OffsetX = -40
-    Label2Text = 'mA'
-    Label1Text = 'A'
-    Label1Font.Height = -29
-    Label1Font.Name = 'Sylfaen'
-    Label1Font.Style = [fsBold]
-    Label2Font.Height = -13
-    Label2Font.Name = 'MS Sans Serif'
-    Label2Font.Style = [fsBold]
-    PanelFaceStyle = ipfsNone
-    PanelFaceSize = 15
-    PositionMax_2 = 200
-    Pointers = <
-      item
-        Size = 10
-        Margin = 0
-        Color = clBlack
-        Style = 3
-      end>
-  end
-end
-)";
+// The next reading of the generator ammeter (0 .. 200): every step moves the needle.
+double NextReading(double value) {
+    return value > 190 ? 0 : value + 7;
+}
 
-// Paints a widget as the loop does, without composing the form around it.
-struct TPaintAccess : TiAngularGauge {
-    static void PaintNow(TiAngularGauge& gauge) { (gauge.*(&TPaintAccess::Paint))(); }
-};
-
-struct TAmmeter {
-    TAmmeter() : App(std::make_unique<THeadlessPlatform>(TSize{1024, 768})) {
-        TWidgetClasses::RegisterAll();
-        form = App.CreateForm<TForm>();
-        TLayoutReader::Read(AmmeterLayout, *form, THandlerTable());
-        gauge = dynamic_cast<TiAngularGauge*>(form->FindComponent("iAngularGauge2"));
-        form->Show();
-        App.PaintDirtyForms();
-        gauge->OnPaint = [this](TObject*, TCanvas&) { ++paints; };
-    }
-
-    TApplication App;
-    TForm* form = nullptr;
-    TiAngularGauge* gauge = nullptr;
-    long paints = 0;
-};
-
-// Ticks, labels, sections and text drawn anew, then the needle.
+// Ticks, labels, sections and text drawn anew into the cached background, then the needle: one
+// frame after a change that invalidates the background.
 void BM_AmmeterPaintWithNewBackground(benchmark::State& state) {
-    TAmmeter ammeter;
+    TBenchForm bench(BenchGaugesLayout());
+    auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
     double value = 0;
     for (auto _ : state) {
-        ammeter.gauge->RefreshBackGround();
-        ammeter.gauge->SetPosition(value);
-        TPaintAccess::PaintNow(*ammeter.gauge);
-        value = value > 190 ? 0 : value + 7;
+        ammeter.RefreshBackGround();
+        ammeter.SetPosition(value = NextReading(value));
+        bench.Frame();
     }
 }
 BENCHMARK(BM_AmmeterPaintWithNewBackground)->Unit(benchmark::kMicrosecond);
 
-// Only the needle moves: the cached picture is copied and the needle and hub drawn over it.
+// Only the needle moves: one frame after a new reading, the cached background valid.
 void BM_AmmeterPositionChange(benchmark::State& state) {
-    TAmmeter ammeter;
+    TBenchForm bench(BenchGaugesLayout());
+    auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
     double value = 0;
     for (auto _ : state) {
-        ammeter.gauge->SetPosition(value);
-        TPaintAccess::PaintNow(*ammeter.gauge);
-        value = value > 190 ? 0 : value + 7;
+        ammeter.SetPosition(value = NextReading(value));
+        bench.Frame();
     }
 }
 BENCHMARK(BM_AmmeterPositionChange)->Unit(benchmark::kMicrosecond);
 
-// A thousand values written between two frames: the loop paints the ammeter once per frame.
+// The same change without the compose: the reading and the widget's own paint into its surface.
+void BM_AmmeterPositionChangePaintOnly(benchmark::State& state) {
+    TBenchForm bench(BenchGaugesLayout());
+    auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
+    double value = 0;
+    for (auto _ : state) {
+        ammeter.SetPosition(value = NextReading(value));
+        ammeter.PaintWindow();
+    }
+}
+BENCHMARK(BM_AmmeterPositionChangePaintOnly)->Unit(benchmark::kMicrosecond);
+
+// A thousand readings written between two frames cost one paint; anything else is an error.
 void BM_Ammeter1000PositionsPerFrame(benchmark::State& state) {
-    TAmmeter ammeter;
+    TBenchForm bench(BenchGaugesLayout());
+    auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
+    const int paintsBefore = ammeter.PaintCount();
     long frames = 0;
-    const long paintsBefore = ammeter.paints;
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i)
-            ammeter.gauge->SetPosition(i % 200 + 0.5);
-        ammeter.App.PaintDirtyForms();
+            ammeter.SetPosition(i % 200 + 0.5);
+        bench.Frame();
         ++frames;
     }
-    state.counters["paints_per_frame"] =
-        static_cast<double>(ammeter.paints - paintsBefore) / static_cast<double>(frames);
+    const double paintsPerFrame =
+        static_cast<double>(ammeter.PaintCount() - paintsBefore) / static_cast<double>(frames);
+    state.counters["paints_per_frame"] = paintsPerFrame;
+    if (paintsPerFrame != 1)
+        state.SkipWithError("a frame painted the ammeter more or less than once");
 }
 BENCHMARK(BM_Ammeter1000PositionsPerFrame)->Unit(benchmark::kMicrosecond);
 

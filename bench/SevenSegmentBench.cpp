@@ -1,64 +1,64 @@
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "gui/framework/Application.h"
-#include "gui/framework/Form.h"
-#include "gui/platform/headless/HeadlessPlatform.h"
+#include "BenchForm.h"
 #include "widgets/display/iSevenSegmentInteger.h"
 
 namespace {
 
-// The readout's own paint pipeline, reachable without the form around it.
-class TBenchReadout : public TiSevenSegmentInteger {
+// One of the bench's readouts as its screen stores it (68 x 33, no sign, lowered border).
+const char* const ReadoutLayout = R"(object Form2: TForm
+  Width = 1024
+  Height = 768
+  Color = clBlack
+  object iSevenSegmentInteger1: TiSevenSegmentInteger
+    Left = 704
+    Top = 152
+    Width = 68
+    Height = 33
+    SegmentColor = clYellow
+    PowerOff = True
+    BorderStyle = ibsLowered
+    ShowSign = False
+  end
+end
+)";
+
+// The readout, powered as the mains switch leaves it, stepping through three-digit values.
+class TReadoutBench {
 public:
-    using TiSevenSegmentInteger::Paint;
-    using TiSevenSegmentInteger::TiSevenSegmentInteger;
+    TReadoutBench() : m_readout(m_bench.Find<TiSevenSegmentInteger>("iSevenSegmentInteger1")) {
+        m_readout.SetPowerOff(false);
+        m_bench.Frame();
+    }
+    void Step() {
+        m_value = m_value == 999 ? 100 : m_value + 1;
+        m_readout.SetValue(m_value);
+    }
+    TBenchForm& Bench() { return m_bench; }
+    TiSevenSegmentInteger& Readout() { return m_readout; }
+
+private:
+    TBenchForm m_bench{ReadoutLayout};
+    TiSevenSegmentInteger& m_readout;
+    int m_value = 100;
 };
 
-TBenchReadout* BenchReadout(TForm* form) {
-    auto* readout = new TBenchReadout(form);
-    readout->SetParent(form);
-    readout->SetShowSign(false);
-    readout->SetBounds(20, 20, 68, 33);
-    readout->SetSegmentColor(clYellow);
-    readout->SetBorderStyle(ibsLowered);
-    return readout;
-}
-
-// One of the bench's readouts (68 x 33, four digit cells, no sign, lowered border), powered on
-// and stepping through three-digit values: each step is the value's write, the readout's paint
-// and the compose of its area, as the loop runs them.
+// The value's write, the readout's paint and the compose of its area, as the loop runs them.
 void BM_SevenSegmentIntegerValueChange(benchmark::State& state) {
-    TApplication application(std::make_unique<THeadlessPlatform>());
-    TForm* form = application.CreateForm<TForm>();
-    form->SetBounds(0, 0, 200, 100);
-    TBenchReadout* readout = BenchReadout(form);
-    form->Show();
-    application.PaintDirtyForms();
-    int value = 100;
+    TReadoutBench bench;
     for (auto _ : state) {
-        readout->SetValue(value);
-        application.PaintDirtyForms();
-        value = value == 999 ? 100 : value + 1;
+        bench.Step();
+        bench.Bench().Frame();
     }
 }
 BENCHMARK(BM_SevenSegmentIntegerValueChange)->Unit(benchmark::kMicrosecond);
 
-// The same step without the compose: the value's write and the readout's own paint into its
-// surface.
+// The same step without the compose: the readout's own paint into its surface.
 void BM_SevenSegmentIntegerValueChangePaintOnly(benchmark::State& state) {
-    TApplication application(std::make_unique<THeadlessPlatform>());
-    TForm* form = application.CreateForm<TForm>();
-    form->SetBounds(0, 0, 200, 100);
-    TBenchReadout* readout = BenchReadout(form);
-    form->Show();
-    application.PaintDirtyForms();
-    int value = 100;
+    TReadoutBench bench;
     for (auto _ : state) {
-        readout->SetValue(value);
-        readout->Paint();
-        value = value == 999 ? 100 : value + 1;
+        bench.Step();
+        bench.Readout().PaintWindow();
     }
 }
 BENCHMARK(BM_SevenSegmentIntegerValueChangePaintOnly)->Unit(benchmark::kMicrosecond);

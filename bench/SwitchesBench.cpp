@@ -1,97 +1,135 @@
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "gui/framework/Application.h"
-#include "gui/framework/Form.h"
-#include "gui/platform/headless/HeadlessPlatform.h"
+#include "BenchForm.h"
 #include "widgets/controls/iLedSpiral.h"
 #include "widgets/controls/iSlider.h"
 #include "widgets/controls/iSwitchLed.h"
 
 namespace {
 
-// One headless form holding the widget under test, painted once so that its cached background
-// and transparency snapshot exist before the timing starts.
-template <class W> class TBench {
-public:
-    TBench(int width, int height)
-        : m_application(std::make_unique<THeadlessPlatform>(TSize{1024, 768})) {
-        m_form = m_application.CreateForm<TForm>();
-        m_form->SetBounds(0, 0, 800, 600);
-        m_widget = new W(m_form);
-        m_widget->SetParent(m_form);
-        m_widget->SetBounds(10, 10, width, height);
-        m_form->Show();
-        Paint();
-    }
+// The bench's mains switch, rheostat and motor spiral with the properties its screen stores.
+const char* const SwitchesLayout = R"(object Form2: TForm
+  Width = 1024
+  Height = 768
+  Color = clBlack
+  object iSwitchLed1: TiSwitchLed
+    Left = 8
+    Top = 32
+    Width = 41
+    Height = 33
+    Cursor = crHandPoint
+    ActiveColor = clRed
+    Caption = 'ВЫКЛ'
+    CaptionFont.Height = -11
+    CaptionFont.Name = 'Arial'
+    CaptionFont.Style = [fsBold]
+    CaptionFont.Color = clWindowText
+    CaptionMargin = 2
+    CaptionAlignment = islcaOppisiteSide
+    IndicatorHeight = 5
+    IndicatorMargin = 4
+    ShowFocusRect = False
+    BorderSize = 2
+    BorderHighlightColor = clBtnHighlight
+    BorderShadowColor = clBtnShadow
+    BackGroundColor = clBtnHighlight
+  end
+  object iLedSpiral1: TiLedSpiral
+    Left = 16
+    Top = 504
+    Width = 169
+    Height = 161
+    PositionMax = 33
+    CurrentMax = 33
+    SegmentCount = 33
+    SegmentSize = 2
+    SegmentWidth = 15
+    OuterRadius = 70
+    OuterMargin = 10
+    Style = ilssPointer
+    SectionColor1 = clYellow
+    SectionEnd1 = 50
+    SectionEnd2 = 75
+    Transparent = True
+  end
+  object iSlider1: TiSlider
+    Left = 296
+    Top = 632
+    Width = 433
+    Height = 137
+    Cursor = crHandPoint
+    PositionMax = 15
+    CurrentMax = 15
+    KeyArrowStepSize = 1
+    KeyPageStepSize = 10
+    MouseWheelStepSize = 1
+    Orientation = ioHorizontal
+    PointerHeight = 30
+    PointerWidth = 80
+    TrackStyle = istsBevelRasied
+    TickLabelMargin = 7
+    TickLabelFont.Height = -13
+    TickLabelFont.Name = 'MS Sans Serif'
+    ShowFocusRect = False
+    Transparent = True
+  end
+end
+)";
 
-    W& Widget() { return *m_widget; }
-    void Paint() { m_widget->PaintWindow(); }
-
-private:
-    TApplication m_application;
-    TForm* m_form = nullptr;
-    W* m_widget = nullptr;
-};
-
-// The bench's rheostat: its value moves and only the pointer is drawn anew.
+// The rheostat steps: one frame with the pointer drawn anew over the cached track and scale.
 void SliderPositionChange(benchmark::State& state) {
-    TBench<TiSlider> bench(137, 433);
-    TiSlider& slider = bench.Widget();
-    slider.SetOrientation(ioHorizontal);
-    slider.SetPositionMax(15);
-    slider.SetPointerHeight(30);
-    slider.SetPointerWidth(80);
-    slider.SetTrackStyle(istsBevelRasied);
-    slider.SetTickLabelMargin(7);
-    slider.SetShowFocusRect(false);
-    slider.SetTransparent(true);
-    bench.Paint();
+    TBenchForm bench(SwitchesLayout);
+    auto& rheostat = bench.Find<TiSlider>("iSlider1");
     int step = 0;
     for (auto _ : state) {
-        slider.SetPosition(step++ % 16);
-        bench.Paint();
+        rheostat.SetPosition(++step % 16);
+        bench.Frame();
     }
 }
 BENCHMARK(SliderPositionChange)->Unit(benchmark::kMicrosecond);
 
-// The bench's motor spiral stepping one bar.
-void SpiralStep(benchmark::State& state) {
-    TBench<TiLedSpiral> bench(169, 161);
-    TiLedSpiral& spiral = bench.Widget();
-    spiral.SetPositionMax(33);
-    spiral.SetSegmentCount(33);
-    spiral.SetSegmentSize(2);
-    spiral.SetSegmentWidth(15);
-    spiral.SetOuterMargin(10);
-    spiral.SetStyle(ilssPointer);
-    spiral.SetTransparent(true);
-    bench.Paint();
+// The same step without the compose: the widget's own paint into its surface.
+void SliderPositionChangePaintOnly(benchmark::State& state) {
+    TBenchForm bench(SwitchesLayout);
+    auto& rheostat = bench.Find<TiSlider>("iSlider1");
     int step = 0;
     for (auto _ : state) {
-        spiral.SetPosition(step++ % 34);
-        bench.Paint();
+        rheostat.SetPosition(++step % 16);
+        rheostat.PaintWindow();
+    }
+}
+BENCHMARK(SliderPositionChangePaintOnly)->Unit(benchmark::kMicrosecond);
+
+// The motor spiral stepping one bar, one frame each.
+void SpiralStep(benchmark::State& state) {
+    TBenchForm bench(SwitchesLayout);
+    auto& motor = bench.Find<TiLedSpiral>("iLedSpiral1");
+    int step = 0;
+    for (auto _ : state) {
+        motor.SetPosition(++step % 34);
+        bench.Frame();
     }
 }
 BENCHMARK(SpiralStep)->Unit(benchmark::kMicrosecond);
 
-// The mains switch turned on and off.
+void SpiralStepPaintOnly(benchmark::State& state) {
+    TBenchForm bench(SwitchesLayout);
+    auto& motor = bench.Find<TiLedSpiral>("iLedSpiral1");
+    int step = 0;
+    for (auto _ : state) {
+        motor.SetPosition(++step % 34);
+        motor.PaintWindow();
+    }
+}
+BENCHMARK(SpiralStepPaintOnly)->Unit(benchmark::kMicrosecond);
+
+// The mains switch turned on and off, one frame each.
 void SwitchLedToggle(benchmark::State& state) {
-    TBench<TiSwitchLed> bench(41, 33);
-    TiSwitchLed& mains = bench.Widget();
-    mains.SetActiveColor(clRed);
-    mains.SetCaption("ВЫКЛ");
-    mains.CaptionFont().SetName("Arial");
-    mains.CaptionFont().SetHeight(-11);
-    mains.SetCaptionAlignment(islcaOppisiteSide);
-    mains.SetIndicatorHeight(5);
-    mains.SetIndicatorMargin(4);
-    mains.SetShowFocusRect(false);
-    bench.Paint();
+    TBenchForm bench(SwitchesLayout);
+    auto& mains = bench.Find<TiSwitchLed>("iSwitchLed1");
     for (auto _ : state) {
         mains.SetActive(!mains.Active());
-        bench.Paint();
+        bench.Frame();
     }
 }
 BENCHMARK(SwitchLedToggle)->Unit(benchmark::kMicrosecond);
