@@ -118,7 +118,8 @@ void TFormCompositor::ComposeArea(const TRect& area, const TWinControl* stopAt) 
         if (!control->IsWindowed() || !control->Visible() || part.IsEmpty())
             continue;
         canvas.SetClipRect(part);
-        canvas.Draw(control->Left(), control->Top(), static_cast<TWinControl*>(control)->Surface());
+        // Opaque surfaces: a plain copy gives what drawing them over the layers beneath gives.
+        canvas.Copy(control->Left(), control->Top(), static_cast<TWinControl*>(control)->Surface());
     }
     canvas.ResetClipRect();
 }

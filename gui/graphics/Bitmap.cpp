@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,21 @@ void TBitmap::SetSize(int width, int height) {
     }
     Replace(resized, width, height);
     Changed();
+}
+
+void TBitmap::Exchange(TBitmap& other) {
+    if (this == &other) {
+        return;
+    }
+    std::swap(m_surface, other.m_surface);
+    std::swap(m_width, other.m_width);
+    std::swap(m_height, other.m_height);
+    for (TBitmap* bitmap : {this, &other}) {
+        if (bitmap->m_canvas) {
+            bitmap->m_canvas->SurfaceReplaced();
+        }
+        bitmap->Changed();
+    }
 }
 
 void TBitmap::Replace(cairo_surface_t* surface, int width, int height) {

@@ -37,6 +37,9 @@ public:
     void SetHeight(int value) { SetSize(m_width, value); }
     // Keeps the old picture at the top left; new area is opaque white.
     void SetSize(int width, int height);
+    // Trades pixels (and with them the size) with another bitmap, without copying them; the
+    // transparency settings stay with each bitmap.
+    void Exchange(TBitmap& other);
 
     TCanvas& Canvas();
 

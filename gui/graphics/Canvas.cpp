@@ -506,11 +506,24 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
     Blit(dest, part, CAIRO_OPERATOR_SOURCE);
 }
 
+void TCanvas::Copy(int x, int y, const TBitmap& picture) {
+    Blit(Bounds(x, y, picture.Width(), picture.Height()), picture, CAIRO_OPERATOR_SOURCE,
+         cairo_surface_reference(picture.Surface()));
+}
+
 void TCanvas::Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t op) {
     if (rect.IsEmpty() || picture.Empty() || m_target.Empty()) {
         return;
     }
-    cairo_surface_t* source = SourceSurface(picture);
+    Blit(rect, picture, op, SourceSurface(picture));
+}
+
+void TCanvas::Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t op,
+                   cairo_surface_t* source) {
+    if (rect.IsEmpty() || picture.Empty() || m_target.Empty()) {
+        cairo_surface_destroy(source);
+        return;
+    }
     cairo_t* cr = Context();
     cairo_save(cr);
     cairo_set_operator(cr, op);
@@ -525,7 +538,11 @@ void TCanvas::Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t o
     cairo_set_source_surface(cr, source, 0, 0);
     cairo_pattern_t* pattern = cairo_get_source(cr);
     cairo_pattern_set_filter(pattern, scaled ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    // Only a scaled picture samples beyond its edges; padding an unscaled one would cost cairo
+    // its plain-copy path for nothing.
+    if (scaled) {
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    }
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_surface_destroy(source);

@@ -234,7 +234,7 @@ TBitmap& TiComponent::GetBackGroundBitmap() {
 }
 
 void TiComponent::DrawCachedBackground(TCanvas& canvas) {
-    canvas.Draw(0, 0, GetBackGroundBitmap());
+    canvas.Copy(0, 0, GetBackGroundBitmap());
 }
 
 void TiComponent::Paint() {
@@ -255,12 +255,18 @@ void TiComponent::PaintPipeline() {
         ~TLock() { owner.PaintUnlock(); }
     } lock(*this);
     ++m_paints;
-    TBitmap picture(Width(), Height());
+    // A fresh bitmap and canvas each time, on the pixels the window showed before this paint:
+    // the picture reaches the window by trading pixels rather than by copying them.
+    TBitmap picture;
+    picture.Exchange(m_spareBitmap);
+    picture.SetSize(Width(), Height());
+    picture.Fill(clWhite);
     TCanvas& canvas = picture.Canvas();
     canvas.Brush().SetStyle(bsSolid);
     canvas.Pen().SetStyle(psSolid);
     DrawWidget(canvas);
     if (OnPaint)
         OnPaint(this, canvas);
-    Canvas().Draw(0, 0, picture);
+    SurfaceBitmap().Exchange(picture);
+    m_spareBitmap.Exchange(picture);
 }

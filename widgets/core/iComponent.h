@@ -184,6 +184,8 @@ private:
     bool m_pendingRepaint = false;
     bool m_pendingBackGround = false;
     std::unique_ptr<TBitmap> m_backGroundBitmap;
+    // The pixels of the window's previous picture, drawn over by the next paint.
+    TBitmap m_spareBitmap;
     bool m_backGroundDirty = true;
     bool m_hasFocus = false;
     bool m_destroying = false;

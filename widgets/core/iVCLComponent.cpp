@@ -85,7 +85,7 @@ void TiVCLComponent::DrawBackground(TCanvas& canvas, TColor color) {
         m_snapshot = std::make_unique<TBitmap>(Width(), Height());
     if (m_snapshotPending)
         CaptureSnapshot();
-    canvas.Draw(0, 0, *m_snapshot);
+    canvas.Copy(0, 0, *m_snapshot);
 }
 
 void TiVCLComponent::RequestSnapshot() {
