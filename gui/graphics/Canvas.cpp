@@ -507,8 +507,16 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
 }
 
 void TCanvas::Copy(int x, int y, const TBitmap& picture) {
-    Blit(Bounds(x, y, picture.Width(), picture.Height()), picture, CAIRO_OPERATOR_SOURCE,
-         cairo_surface_reference(picture.Surface()));
+    if (picture.Empty() || m_target.Empty()) {
+        return;
+    }
+    if (&picture == &m_target) {
+        Blit(Bounds(x, y, picture.Width(), picture.Height()), picture, CAIRO_OPERATOR_SOURCE,
+             cairo_surface_reference(picture.Surface()));
+        return;
+    }
+    PixelRaster(m_target, ClipRect()).Copy(x, y, picture);
+    Changed();
 }
 
 void TCanvas::Blit(const TRect& rect, const TBitmap& picture, cairo_operator_t op) {

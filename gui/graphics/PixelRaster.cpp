@@ -111,6 +111,16 @@ void PixelRaster::FillRect(const TRect& rect, const FillStyle& fill) {
     }
 }
 
+void PixelRaster::Copy(int x, int y, const TBitmap& picture) {
+    const TRect area = Bounds(x, y, picture.Width(), picture.Height()).Intersect(m_clip);
+    if (area.IsEmpty()) {
+        return;
+    }
+    auto* source = const_cast<std::uint32_t*>(picture.ScanLine(0));
+    pixman_blt(source, m_data, picture.Width(), m_width, 32, 32, area.Left - x, area.Top - y,
+               area.Left, area.Top, area.Width(), area.Height());
+}
+
 void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& fill) {
     struct Edge {
         int top;
@@ -187,8 +197,14 @@ void PixelRaster::Line(TPoint from, TPoint to, const LineStyle& line, int& phase
     const int major = std::max(dx, dy);
     const int minor = std::min(dx, dy);
     int error = 2 * minor - major;
+    const bool solid = DashPattern(line.style).empty();
     for (int i = 0; i < major; ++i) {
-        PlotStyled(x, y, line, phase);
+        if (solid) {
+            Plot(x, y, line.pixel);
+            ++phase;
+        } else {
+            PlotStyled(x, y, line, phase);
+        }
         if (error > 0) {
             across += acrossStep;
             error -= 2 * major;

@@ -38,6 +38,9 @@ public:
     // Pixels left .. right - 1 of row y.
     void FillSpan(int y, int left, int right, const FillStyle& fill);
     void FillRect(const TRect& rect, const FillStyle& fill);
+    // The picture's pixels in place of the target's, its top left at (x, y). The picture must
+    // not be the target.
+    void Copy(int x, int y, const TBitmap& picture);
 
     // Even-odd fill of the polygon: a pixel is inside when a point just right of and below its
     // top-left corner is, so top and left edges belong to the shape and bottom and right
