@@ -30,6 +30,27 @@ TEST(Bitmap, CanvasSurvivesResizing) {
     EXPECT_EQ(bitmap.Pixel(19, 19), clRed);
 }
 
+TEST(Bitmap, ExchangeTradesPixelsAndSizesAndEachCanvasDrawsOnItsNewPixels) {
+    TBitmap red(3, 2);
+    red.Fill(clRed);
+    red.SetTransparent(true);
+    TBitmap blue(5, 4);
+    blue.Fill(clBlue);
+    TCanvas& redCanvas = red.Canvas();
+    redCanvas.FillRect(Rect(0, 0, 1, 1));
+    red.Exchange(blue);
+    EXPECT_EQ(red.Width(), 5);
+    EXPECT_EQ(red.Pixel(4, 3), clBlue);
+    EXPECT_TRUE(red.Transparent());
+    EXPECT_EQ(blue.Height(), 2);
+    EXPECT_EQ(blue.Pixel(2, 1), clRed);
+    EXPECT_FALSE(blue.Transparent());
+    redCanvas.Brush().SetColor(clLime);
+    redCanvas.FillRect(Rect(0, 0, 5, 4));
+    EXPECT_EQ(red.Pixel(4, 3), clLime);
+    EXPECT_EQ(blue.Pixel(2, 1), clRed);
+}
+
 TEST(Bitmap, RefusesSizesItCannotHold) {
     TBitmap bitmap(2, 2);
     EXPECT_THROW(bitmap.SetSize(TBitmap::MaxSide + 1, 1), Exception);

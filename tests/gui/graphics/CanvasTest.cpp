@@ -340,6 +340,21 @@ TEST(CanvasPictures, DrawSkipsTheTransparentColourAndBlendsAlpha) {
     EXPECT_NEAR(GetRValue(q.At(1, 0)), 127, 1);
 }
 
+TEST(CanvasPictures, CopyPutsEveryPixelInPlaceWithinTheClip) {
+    TBitmap sprite(4, 4);
+    sprite.Fill(clLime);
+    sprite.ScanLine(0)[0] = 0x00000000u;
+    sprite.SetTransparent(true);
+    sprite.SetTransparentColor(clLime);
+    Picture p(10, 10);
+    p.canvas.SetClipRect(Rect(0, 0, 6, 10));
+    p.canvas.Copy(3, 3, sprite);
+    EXPECT_EQ(p.bitmap.Argb(3, 3), 0u);
+    EXPECT_EQ(p.At(5, 6), clLime);
+    EXPECT_EQ(p.At(6, 6), clWhite);
+    EXPECT_EQ(p.Count(clLime), 3 * 4 - 1);
+}
+
 TEST(CanvasPictures, StretchDrawFillsTheTargetRectangleOnly) {
     TBitmap small(2, 2);
     small.Fill(clBlue);

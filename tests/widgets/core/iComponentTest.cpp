@@ -146,6 +146,45 @@ TEST_F(ComponentPainting, EachPaintGetsAFreshCanvasAndOnPaintDrawsOnTop) {
     EXPECT_EQ(At(21, 21), clBlue);
 }
 
+namespace {
+
+// Draws one rectangle and nothing else, so that what it leaves undrawn shows the bitmap it was
+// given.
+class TSparseWidget : public TiCustomComponent {
+public:
+    using TiCustomComponent::TiCustomComponent;
+    void SetArea(const TRect& value) {
+        m_area = value;
+        InvalidateChange();
+    }
+
+protected:
+    void DrawWidget(TCanvas& canvas) override {
+        canvas.Brush().SetColor(clBlue);
+        canvas.FillRect(m_area);
+    }
+
+private:
+    TRect m_area;
+};
+
+} // namespace
+
+TEST_F(ComponentPainting, EachPaintStartsOnAWhitePictureWhateverTheLastOneDrew) {
+    auto* sparse = new TSparseWidget(form);
+    sparse->SetParent(form);
+    sparse->SetBounds(150, 20, 40, 30);
+    sparse->SetArea(sparse->ClientRect());
+    Platform().AdvanceBy(20);
+    ASSERT_EQ(At(150 + 30, 20 + 20), clBlue);
+    for (int paint = 0; paint < 2; ++paint) {
+        sparse->SetArea(Rect(0, 0, 2 + paint, 2));
+        Platform().AdvanceBy(20);
+        EXPECT_EQ(At(150 + 30, 20 + 20), clWhite);
+        EXPECT_EQ(At(150 + 1, 20 + 1), clBlue);
+    }
+}
+
 TEST_F(ComponentPainting, AGeneralFailureKeepsThePreviousImageAndReleasesTheLock) {
     widget->SetNeedleColor(clLime);
     Platform().AdvanceBy(20);
