@@ -186,7 +186,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
         PixelRaster raster(m_target, ClipRect());
         raster.FillPolygon(points, FillOf(m_brush, m_brushOrigin));
     }
-    std::vector<TPoint> outline(points.begin(), points.end());
+    // Kept between calls, like the polygon filler's scratch.
+    thread_local std::vector<TPoint> outline;
+    outline.assign(points.begin(), points.end());
     outline.push_back(points.front());
     StrokePolyline(outline);
     Changed();

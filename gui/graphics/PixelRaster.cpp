@@ -130,8 +130,12 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
         int y0;
     };
     constexpr double epsilon = 1.0 / 256;
-    std::vector<Edge> edges;
-    edges.reserve(points.size());
+    // Kept between calls: a widget fills dozens of small polygons in every paint.
+    thread_local std::vector<Edge> edges;
+    thread_local std::vector<const Edge*> active;
+    thread_local std::vector<double> crossings;
+    edges.clear();
+    active.clear();
     int top = m_clip.Bottom;
     int bottom = m_clip.Top;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -152,8 +156,6 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
               [](const Edge& l, const Edge& r) { return l.top < r.top; });
     top = std::max(top, m_clip.Top);
     bottom = std::min(bottom, m_clip.Bottom);
-    std::vector<const Edge*> active;
-    std::vector<double> crossings;
     std::size_t next = 0;
     for (int y = top; y < bottom; ++y) {
         while (next < edges.size() && edges[next].top <= y) {
@@ -164,7 +166,12 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
         for (const Edge* e : active) {
             crossings.push_back(e->x0 + (y + epsilon - e->y0) * e->slope);
         }
-        std::sort(crossings.begin(), crossings.end());
+        // Mostly two or four crossings, already nearly in order.
+        for (std::size_t i = 1; i < crossings.size(); ++i) {
+            for (std::size_t j = i; j > 0 && crossings[j] < crossings[j - 1]; --j) {
+                std::swap(crossings[j], crossings[j - 1]);
+            }
+        }
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
             const int left = static_cast<int>(std::floor(crossings[i] - epsilon)) + 1;
             const int right = static_cast<int>(std::floor(crossings[i + 1] - epsilon)) + 1;
