@@ -109,16 +109,24 @@ void TMotorArt::DrawFeet(cairo_t* cr) {
 // The ribbed cast housing: fins all round its edge.
 void TMotorArt::DrawHousing(cairo_t* cr) {
     FillCircle(cr, HousingRadius, LitAcross(HousingRadius, Paint));
+    // Each fin: its shaded side, then its lit edge beside it.
     cairo_set_line_width(cr, 1.4);
     for (int i = 0; i < FinCount; ++i) {
         const double angle = 2 * M_PI * i / FinCount;
         const double c = std::cos(angle);
         const double s = std::sin(angle);
-        cairo_move_to(cr, C.x + c * (HousingRadius - FinDepth),
-                      C.y + s * (HousingRadius - FinDepth));
-        cairo_line_to(cr, C.x + c * (HousingRadius - 1), C.y + s * (HousingRadius - 1));
-        Ink.Use(cr, 0.55);
-        cairo_stroke(cr);
+        for (const double side : {0.0, 1.5}) {
+            cairo_move_to(cr, C.x + c * (HousingRadius - FinDepth) - s * side,
+                          C.y + s * (HousingRadius - FinDepth) + c * side);
+            cairo_line_to(cr, C.x + c * (HousingRadius - 1) - s * side,
+                          C.y + s * (HousingRadius - 1) + c * side);
+            if (side == 0) {
+                Ink.Use(cr, 0.55);
+            } else {
+                SteelLight.Use(cr, 0.3);
+            }
+            cairo_stroke(cr);
+        }
     }
     Circle(cr, HousingRadius - 0.5, Ink, 1);
     Circle(cr, HousingRadius - FinDepth, Ink, 1.2, 0.7);
