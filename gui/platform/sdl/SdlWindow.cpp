@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "gui/framework/Form.h"
 #include "gui/graphics/Bitmap.h"
@@ -64,6 +66,21 @@ void DrawWithCairo(const TBitmap& backBuffer, SDL_Surface* pixels, const TViewpo
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
+}
+
+// At full size the back buffer's rows go straight into the window's: the same 32-bit layout,
+// whose fourth byte the window ignores.
+void CopyRows(const TBitmap& backBuffer, SDL_Surface* pixels, const TViewport& viewport,
+              const TRect& target) {
+    const TRect destination = viewport.Destination();
+    const std::size_t bytes = static_cast<std::size_t>(target.Width()) * sizeof(std::uint32_t);
+    for (int y = target.Top; y < target.Bottom; ++y) {
+        auto* row = static_cast<unsigned char*>(pixels->pixels) +
+                    static_cast<std::ptrdiff_t>(y) * pixels->pitch;
+        const std::uint32_t* source =
+            backBuffer.ScanLine(y - destination.Top) + (target.Left - destination.Left);
+        std::memcpy(row + static_cast<std::ptrdiff_t>(target.Left) * 4, source, bytes);
+    }
 }
 
 // Any other pixel layout: SDL converts, without smoothing.
@@ -155,7 +172,9 @@ TRect TSdlWindow::Copy(const TBitmap& backBuffer, SDL_Surface* pixels, const TRe
     const TRect target = WindowArea(viewport, area);
     if (target.IsEmpty())
         return target;
-    if (CairoCanDraw(pixels))
+    if (CairoCanDraw(pixels) && viewport.Scale() == 1.0)
+        CopyRows(backBuffer, pixels, viewport, target);
+    else if (CairoCanDraw(pixels))
         DrawWithCairo(backBuffer, pixels, viewport, target);
     else
         DrawWithSdl(backBuffer, pixels, viewport, target);
