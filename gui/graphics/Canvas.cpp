@@ -128,9 +128,11 @@ bool ThinPen(const TPen& pen) {
     return pen.Width() <= 1;
 }
 
-void StrokeWide(cairo_t* cr, const TPen& pen) {
+// Narrower by a hair, the pen's outer edge never passes exactly through a pixel centre, where the
+// rasteriser would take the pixel on some sides of a shape and not on the others.
+void StrokeWide(cairo_t* cr, const TPen& pen, double narrower = 0) {
     SetSourceColor(cr, pen.Color());
-    cairo_set_line_width(cr, pen.Width());
+    cairo_set_line_width(cr, pen.Width() - narrower);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
@@ -315,7 +317,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int ellipseWid
             cairo_restore(cr);
         }
         cairo_close_path(cr);
-        StrokeWide(cr, m_pen);
+        StrokeWide(cr, m_pen, 1.0 / 32);
     }
     Changed();
 }

@@ -196,6 +196,27 @@ TEST(CanvasShapes, EllipseOutlineIsThePenAndInsideIsTheBrush) {
     EXPECT_EQ(noPen.Ink(), Rect(0, 0, 19, 19));
 }
 
+TEST(CanvasShapes, AWidePenOutlinesTheEllipseAlikeOnEverySide) {
+    for (const int width : {2, 3}) {
+        for (const TRect box : {Rect(10, 10, 50, 40), Rect(10, 10, 31, 31), Rect(10, 10, 35, 20)}) {
+            Picture p(60, 50);
+            p.canvas.Pen().SetWidth(width);
+            p.canvas.Ellipse(box);
+            const TRect ink = p.Ink();
+            const int cx2 = box.Left + box.Right - 1;
+            const int cy2 = box.Top + box.Bottom - 1;
+            for (int y = ink.Top; y < ink.Bottom; ++y) {
+                for (int x = ink.Left; x < ink.Right; ++x) {
+                    ASSERT_EQ(p.At(x, y), p.At(cx2 - x, y))
+                        << width << " " << box.Right << "x" << box.Bottom << ": " << x << "," << y;
+                    ASSERT_EQ(p.At(x, y), p.At(x, cy2 - y))
+                        << width << " " << box.Right << "x" << box.Bottom << ": " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(CanvasShapes, RoundRectCornersFollowTheirEllipse) {
     Picture p(40, 40);
     p.canvas.RoundRect(0, 0, 40, 30, 10, 10);
