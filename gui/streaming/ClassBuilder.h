@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <type_traits>
+#include <utility>
 
 #include "gui/graphics/Color.h"
 #include "gui/graphics/Exception.h"
@@ -109,6 +110,18 @@ public:
         return *this;
     }
 
+    // A member function scripts may call by name. Its parameters may be Booleans, integers,
+    // reals and strings; a result, if any, is reported as decimal text.
+    template <class B, class R, class... A>
+    TClassBuilder& Method(std::string name, R (B::*method)(A...)) {
+        m_info.AddMethod(TMethodInfo{std::move(name), sizeof...(A),
+                                     [method](TObject& o, const std::vector<TLayoutValue>& args) {
+                                         return Call(Self(o), method, args,
+                                                     std::index_sequence_for<A...>{});
+                                     }});
+        return *this;
+    }
+
     // Names the property just published may be written with besides numbers.
     TClassBuilder&
     Idents(std::function<std::optional<std::string>(std::int64_t)> toIdent,
@@ -141,6 +154,36 @@ private:
     template <class G> static decltype(auto) Get(const TObject& o, G getter) {
         return (Self(o).*getter)();
     }
+    template <class B, class R, class... A, std::size_t... I>
+    static std::string Call(C& o, R (B::*method)(A...), const std::vector<TLayoutValue>& args,
+                            std::index_sequence<I...>) {
+        if (args.size() != sizeof...(A))
+            throw Exception("Expected " + std::to_string(sizeof...(A)) + " arguments, got " +
+                            std::to_string(args.size()));
+        if constexpr (std::is_void_v<R>) {
+            (o.*method)(Argument<std::remove_cvref_t<A>>(args[I])...);
+            return {};
+        } else {
+            return std::to_string((o.*method)(Argument<std::remove_cvref_t<A>>(args[I])...));
+        }
+    }
+
+    template <class T> static T Argument(const TLayoutValue& value) {
+        if constexpr (std::is_same_v<T, bool>) {
+            return value.AsBoolean();
+        } else if constexpr (std::is_integral_v<T>) {
+            const std::int64_t v = value.AsInteger();
+            if (!std::in_range<T>(v))
+                throw Exception("Argument out of range: " + std::to_string(v));
+            return static_cast<T>(v);
+        } else if constexpr (std::is_floating_point_v<T>) {
+            return static_cast<T>(value.AsDouble());
+        } else {
+            static_assert(std::is_same_v<T, std::string>, "unsupported parameter type");
+            return value.AsString();
+        }
+    }
+
     static std::optional<std::int64_t> Widen(std::optional<bool> value) {
         if (!value)
             return std::nullopt;

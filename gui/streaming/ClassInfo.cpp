@@ -10,6 +10,7 @@ TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, std::type_ind
     if (m_parent) {
         m_properties = m_parent->m_properties;
         m_defined = m_parent->m_defined;
+        m_methods = m_parent->m_methods;
     }
 }
 
@@ -30,6 +31,12 @@ const TDefinedProperty* TClassInfo::FindDefined(std::string_view name) const {
     auto found = std::find_if(m_defined.begin(), m_defined.end(),
                               [&](const TDefinedProperty& p) { return SameText(p.Name, name); });
     return found == m_defined.end() ? nullptr : &*found;
+}
+
+const TMethodInfo* TClassInfo::FindMethod(std::string_view name) const {
+    auto found = std::find_if(m_methods.begin(), m_methods.end(),
+                              [&](const TMethodInfo& m) { return SameText(m.Name, name); });
+    return found == m_methods.end() ? nullptr : &*found;
 }
 
 TComponent* TClassInfo::Create(TComponent* owner) const {
@@ -64,4 +71,13 @@ void TClassInfo::Define(TDefinedProperty property) {
         *found = std::move(property);
     else
         m_defined.push_back(std::move(property));
+}
+
+void TClassInfo::AddMethod(TMethodInfo method) {
+    auto found = std::find_if(m_methods.begin(), m_methods.end(),
+                              [&](const TMethodInfo& m) { return SameText(m.Name, method.Name); });
+    if (found != m_methods.end())
+        *found = std::move(method);
+    else
+        m_methods.push_back(std::move(method));
 }

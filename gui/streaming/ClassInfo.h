@@ -8,12 +8,14 @@
 
 #include "gui/graphics/SameText.h"
 #include "gui/streaming/DefinedProperty.h"
+#include "gui/streaming/MethodInfo.h"
 #include "gui/streaming/PropInfo.h"
 
 class TComponent;
 
 // What streaming knows of one class: its name, its parent, its published properties (the
-// parent's first, then its own in declaration order) and its defined properties. Built once per
+// parent's first, then its own in declaration order), its defined properties and the methods
+// scripts may call. Built once per
 // class by TClassBuilder and kept by the class registry.
 class TClassInfo {
 public:
@@ -31,6 +33,8 @@ public:
     // Names compare without regard to case, as the designer does.
     const TPropInfo* FindProperty(std::string_view name) const;
     const TDefinedProperty* FindDefined(std::string_view name) const;
+    const std::vector<TMethodInfo>& Methods() const { return m_methods; }
+    const TMethodInfo* FindMethod(std::string_view name) const;
 
     bool CanCreate() const { return static_cast<bool>(m_create); }
     // Throws Exception for a class that cannot be created by name (an abstract base).
@@ -41,6 +45,8 @@ public:
     void Publish(TPropInfo property);
     void SetDefault(std::string_view name, std::optional<std::int64_t> value);
     void Define(TDefinedProperty property);
+    // A method of the same name as an inherited one replaces it.
+    void AddMethod(TMethodInfo method);
 
 private:
     TPropInfo* FindMutable(std::string_view name);
@@ -51,4 +57,5 @@ private:
     TCreate m_create;
     std::vector<TPropInfo> m_properties;
     std::vector<TDefinedProperty> m_defined;
+    std::vector<TMethodInfo> m_methods;
 };

@@ -11,6 +11,7 @@
 #include "gui/graphics/Exception.h"
 #include "gui/platform/headless/HeadlessPlatform.h"
 #include "gui/streaming/ClassRegistry.h"
+#include "gui/streaming/LayoutParser.h"
 #include "gui/streaming/LayoutWriter.h"
 #include "tools/probe/ProbeKeys.h"
 #include "tools/probe/ProbeProperty.h"
@@ -58,6 +59,22 @@ std::string TextAfterTwoWords(const std::string& line) {
     return start == std::string::npos ? std::string() : line.substr(start, end + 1 - start);
 }
 
+// Values separated by blanks; a quoted string keeps its blanks (a doubled quote stands for one).
+std::vector<TLayoutValue> Arguments(const std::string& text) {
+    std::vector<TLayoutValue> values;
+    std::size_t pos = 0;
+    while ((pos = text.find_first_not_of(" \t\r", pos)) != std::string::npos) {
+        std::size_t end = pos;
+        bool quoted = false;
+        for (; end < text.size() && (quoted || (text[end] != ' ' && text[end] != '\t')); ++end)
+            if (text[end] == '\'')
+                quoted = !quoted;
+        values.push_back(TLayoutParser::ParseValueText(text.substr(pos, end - pos)));
+        pos = end;
+    }
+    return values;
+}
+
 // The control's rectangle of the composed form, as one picture.
 void SaveControlPng(const TBitmap& composed, const TControl& control, const std::string& path) {
     TBitmap picture(control.Width(), control.Height());
@@ -98,6 +115,8 @@ TProbe::TOutcome TProbe::Step(const std::string& line) {
         Get(words);
     else if (verb == "set")
         Set(line, words);
+    else if (verb == "call")
+        Call(line, words);
     else if (verb == "shot")
         Shot(words);
     else if (verb == "paints")
@@ -200,6 +219,26 @@ void TProbe::Set(const std::string& line, const std::vector<std::string>& words)
     TComponent& component = FindComponent(words[1], property);
     const std::string componentPath = words[1].substr(0, words[1].size() - property.size() - 1);
     TProbeProperty::Set(component, componentPath, property, TextAfterTwoWords(line));
+    m_platform.AdvanceBy(0);
+}
+
+void TProbe::Call(const std::string& line, const std::vector<std::string>& words) {
+    if (words.size() < 2)
+        throw Exception("Usage: call FORM.COMPONENT.METHOD [ARGUMENT ...]");
+    std::string name;
+    TComponent& component = FindComponent(words[1], name);
+    const TMethodInfo* method = TClassRegistry::Instance().Of(component).FindMethod(name);
+    if (!method)
+        throw Exception("Unknown method: " + words[1]);
+    std::string result;
+    try {
+        const std::size_t start = line.find(words[1]) + words[1].size();
+        result = method->Invoke(component, Arguments(line.substr(start)));
+    } catch (const Exception& error) {
+        throw Exception("Cannot call " + words[1] + ": " + error.what());
+    }
+    if (!result.empty())
+        m_out << words[1] << " = " << result << '\n';
     m_platform.AdvanceBy(0);
 }
 

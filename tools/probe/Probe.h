@@ -20,6 +20,7 @@ class TiComponent;
 //   click|press|release|move|dblclick F.C [X Y] | clickat F X Y | wheel F.C DELTA
 //   key|keydown|keyup F.C [Shift+][Ctrl+][Alt+]KEY
 //   get F.C.PROPERTY | get F.PROPERTY | set F.C.PROPERTY VALUE
+//   call F.C.METHOD [ARGUMENT ...]   (arguments in layout text form, e.g. 'U' -96 105.5)
 //   shot F FILE.png | shot F.C FILE.png | paints F.C | close F
 // "close" is the desktop's close (Alt+F4, a title bar's button), not the program's own.
 // A form is named by its class (TForm3) or its name (Form3); points are relative to the
@@ -41,6 +42,7 @@ private:
     void Key(const std::string& verb, const std::vector<std::string>& words);
     void Get(const std::vector<std::string>& words);
     void Set(const std::string& line, const std::vector<std::string>& words);
+    void Call(const std::string& line, const std::vector<std::string>& words);
     void Shot(const std::vector<std::string>& words);
     void DesktopClose(const std::vector<std::string>& words);
     void Paints(const std::vector<std::string>& words);

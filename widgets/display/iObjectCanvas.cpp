@@ -124,6 +124,12 @@ const TClassInfo& TiObjectCanvas::StaticClassInfo() {
                 "ImageList", [](const C& c) { return c.m_imageList.Count() > 0; },
                 [](const C& c) { return WriteImageListProperty(c.m_imageList); },
                 [](C& c, const TLayoutValue& v) { ReadImageListProperty(c.m_imageList, v); })
+            .Method("AddLine", &C::AddLine)
+            .Method("AddText", &C::AddText)
+            .Method("AddEllipse", &C::AddEllipse)
+            .Method("AddRectangle", &C::AddRectangle)
+            .Method("AddPicture", &C::AddPicture)
+            .Method("Clear", &C::Clear)
             .Build();
     return info;
 }

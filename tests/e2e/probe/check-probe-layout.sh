@@ -80,6 +80,19 @@ read -r first second third <<<"$(sed -n 's/^Bench.Widget1 paints = //p' <<<"$out
     [ "$third" -eq "$second" ] || fail "unexpected paint counts:
 $out"
 
+# Methods a class publishes for scripts take their arguments in layout text form, a quoted text
+# with its blanks; what they return is told.
+out=$(printf '%s\n' 'call Drawing.Canvas1.AddLine -50 0 50 0' \
+    "call Drawing.Canvas1.AddText 'на оси' 0 10.5" 'shot Drawing.Canvas1 canvas.png' \
+    'call Drawing.Canvas1.Clear' 'call Drawing.Canvas1.AddEllipse 0 0 20 20' |
+    "$probe" --layout "$layouts/canvas.txt")
+expected="Drawing.Canvas1.AddLine = 0
+Drawing.Canvas1.AddText = 1
+Drawing.Canvas1.AddEllipse = 0"
+[ "$out" = "$expected" ] || fail "unexpected output of the calls:
+$out"
+[ "$(png_size canvas.png)" = "200x200" ] || fail "the canvas shot is $(png_size canvas.png)"
+
 # Refusals end the run with exit code 1 and a message that says what is wrong.
 expect_refusal() {
     local layout=$1 step=$2 words=$3 err
@@ -100,6 +113,9 @@ expect_refusal bench.txt 'set Bench.Widget1.Count' 'Usage: set'
 expect_refusal bench.txt 'paints Bench.Button1' 'no instrument widget'
 expect_refusal bench.txt 'key Bench.Widget1 Hyper+a' 'Unknown key'
 expect_refusal bench.txt 'press Bench.Widget1 5' 'Usage: press'
+expect_refusal canvas.txt 'call Drawing.Canvas1.Paint' 'Unknown method: Drawing.Canvas1.Paint'
+expect_refusal canvas.txt 'call Drawing.Canvas1.AddLine 1 2' 'Cannot call Drawing.Canvas1.AddLine'
+expect_refusal canvas.txt "call Drawing.Canvas1.AddText 1 2 3" 'Cannot call Drawing.Canvas1.AddText'
 if "$probe" --layout </dev/null 2>/dev/null; then
     fail "--layout without a file was accepted"
 fi

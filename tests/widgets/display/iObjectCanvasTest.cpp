@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "DisplayFixture.h"
+#include "gui/streaming/ClassRegistry.h"
 #include "gui/streaming/LayoutWriter.h"
 #include "support/PixelProbe.h"
 #include "support/StoredImageList.h"
@@ -460,4 +461,37 @@ TEST_F(ObjectCanvasLayout, APictureSizeIsHeldWithinWhatAListCanStore) {
     EXPECT_EQ(canvas->ImageListWidth(), TBitmap::MaxSide);
     canvas->SetImageListHeight(100000);
     EXPECT_LE(4LL * canvas->ImageListWidth() * canvas->ImageListHeight(), TBitmap::MaxPixels);
+}
+
+// Scripts reach the adds and Clear by name, with arguments as a layout writes them.
+TEST_F(ObjectCanvasTest, ScriptsCallTheAddsByNameWithLayoutValues) {
+    const TClassInfo& info = TClassRegistry::Instance().Of(*canvas);
+    const TMethodInfo* addText = info.FindMethod("addtext");
+    ASSERT_NE(addText, nullptr);
+    EXPECT_EQ(addText->Arity, 3u);
+    EXPECT_EQ(addText->Invoke(*canvas, {TLayoutValue::OfString("U"), TLayoutValue::OfInteger(-96),
+                                        TLayoutValue::OfDouble(105.5)}),
+              "0");
+    EXPECT_EQ(canvas->GetObject(0).Text, "U");
+    EXPECT_DOUBLE_EQ(canvas->GetObject(0).Y, 105.5);
+    EXPECT_EQ(info.FindMethod("AddPicture")
+                  ->Invoke(*canvas, {TLayoutValue::OfInteger(1), TLayoutValue::OfInteger(2),
+                                     TLayoutValue::OfInteger(3)}),
+              "1");
+    EXPECT_EQ(canvas->GetObject(1).PictureIndex, 3);
+
+    // A wrong count or kind of argument changes nothing.
+    EXPECT_THROW(addText->Invoke(*canvas, {TLayoutValue::OfString("U")}), Exception);
+    EXPECT_THROW(addText->Invoke(*canvas, {TLayoutValue::OfInteger(1), TLayoutValue::OfInteger(2),
+                                           TLayoutValue::OfInteger(3)}),
+                 Exception);
+    EXPECT_THROW(info.FindMethod("AddPicture")
+                     ->Invoke(*canvas, {TLayoutValue::OfInteger(0), TLayoutValue::OfInteger(0),
+                                        TLayoutValue::OfInteger(1LL << 40)}),
+                 Exception);
+    EXPECT_EQ(canvas->ObjectCount(), 2);
+
+    EXPECT_EQ(info.FindMethod("Clear")->Invoke(*canvas, {}), "");
+    EXPECT_EQ(canvas->ObjectCount(), 0);
+    EXPECT_EQ(info.FindMethod("GetObject"), nullptr);
 }
