@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders gallery layouts through the probe: usage PROBE OUTDIR LAYOUT.txt...
 # Each LAYOUT.txt becomes OUTDIR/LAYOUT.png; the steps of LAYOUT.steps, if there is one, run
-# before the shot (to focus, press or drag something). A layout that does not load, a step that
-# fails or a widget whose painting fails makes the run fail.
+# before the shot (to focus, press or drag something). A shot among the steps that names a bare
+# FILE.png is written as OUTDIR/LAYOUT-FILE.png, for pictures of moments before the last one. A
+# layout that does not load, a step that fails or a widget whose painting fails makes the run fail.
 set -euo pipefail
 probe=$1
 out=$2
@@ -14,7 +15,8 @@ for layout in "$@"; do
     steps="${layout%.txt}.steps"
     picture="$out/$name.png"
     rm -f "$picture"
-    if ! report=$({ [ -f "$steps" ] && cat "$steps"; echo "shot TForm $picture"; } |
+    if ! report=$({ [ -f "$steps" ] && sed -E "s#^(shot +[^ ]+ +)([^/ ]+\.png) *\$#\1$out/$name-\2#" "$steps"
+        echo "shot TForm $picture"; } |
         "$probe" --layout "$layout" 2>&1); then
         echo "gallery: $name: $report" >&2
         status=1
