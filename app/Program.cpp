@@ -23,13 +23,22 @@ void TProgram::RegisterClasses() {
     TWidgetClasses::RegisterAll();
 }
 
-// The splash comes first and so becomes the main window.
+// The splash comes first and so becomes the main window. It is on screen while the other four
+// are built, as a splash is meant to be: the loop would show it only after all of them. Their
+// creation handlers still run in the same order, and the splash's timer still first ticks in
+// the loop.
 void TProgram::CreateScreens() {
     m_application->CreateForm<TForm1>();
+    ShowSplash();
     m_application->CreateForm<TForm2>();
     m_application->CreateForm<TForm3>();
     m_application->CreateForm<TForm4>();
     m_application->CreateForm<TForm5>();
+}
+
+void TProgram::ShowSplash() {
+    Form1->Show();
+    m_application->PaintDirtyForms();
 }
 
 // Only the splash is the main window, so the desktop's close on any other screen would merely hide

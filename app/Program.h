@@ -6,8 +6,8 @@ class TApplication;
 class TPlatform;
 
 // The program as it starts: the application on a platform, titled, with its five screens built
-// from their stored layouts in their fixed order. Running the loop is left to the caller, so a
-// tool can drive the same program step by step.
+// from their stored layouts in their fixed order, the splash shown from the moment it exists.
+// Running the loop is left to the caller, so a tool can drive the same program step by step.
 class TProgram {
 public:
     explicit TProgram(std::unique_ptr<TPlatform> platform);
@@ -20,6 +20,7 @@ public:
 private:
     static void RegisterClasses();
     void CreateScreens();
+    void ShowSplash();
     static void AnswerDesktopClose();
 
     std::unique_ptr<TApplication> m_application;

@@ -7,6 +7,21 @@
 
 namespace {
 
+// Tells which form the desktop was first given to show, and how many screens existed then.
+class TFirstPresentWatch : public THeadlessPlatform {
+public:
+    void Present(TForm& form, const std::vector<TRect>& areas) override {
+        if (!firstForm) {
+            firstForm = &form;
+            screensThen = Application->FormCount();
+        }
+        THeadlessPlatform::Present(form, areas);
+    }
+
+    TForm* firstForm = nullptr;
+    int screensThen = 0;
+};
+
 int VisibleBlocks() {
     int count = 0;
     for (int i = 0; i < TForm1::BlockCount; ++i)
@@ -34,6 +49,19 @@ TEST_F(Splash, StartsAsTheOnlyVisibleScreenWithTheFirstBlockAndTheTitle) {
     EXPECT_EQ(VisibleBlocks(), 1);
     for (int i = 0; i < TForm1::BlockCount; ++i)
         EXPECT_EQ(Form1->Block(i).Left(), 16 + 24 * i) << i;
+}
+
+TEST_F(Splash, IsOnScreenWhileTheOtherScreensAreBuilt) {
+    auto platform = std::make_unique<TFirstPresentWatch>();
+    const TFirstPresentWatch& watch = *platform;
+    TProgram program(std::move(platform));
+    EXPECT_EQ(watch.firstForm, Form1);
+    EXPECT_EQ(watch.screensThen, 1);
+    EXPECT_TRUE(Form1->Visible());
+    ASSERT_EQ(program.App().FormCount(), 5);
+    for (int i = 1; i < program.App().FormCount(); ++i)
+        EXPECT_FALSE(program.App().Forms(i)->Visible()) << i;
+    EXPECT_EQ(program.App().ActiveForm(), Form1);
 }
 
 TEST_F(Splash, EachTickRevealsOneBlockAndTheEighteenthHandsOverToTheMenu) {
