@@ -11,12 +11,16 @@
 
 namespace {
 
-// A list read from any bytes either fails cleanly or writes back exactly what it read.
-void ReadStream(std::span<const std::uint8_t> bytes) {
+// A list read from any bytes, copied or viewed in place, either fails cleanly or writes back
+// exactly what it read.
+void ReadStream(std::span<const std::uint8_t> bytes, bool inPlace) {
     TImageList list;
     std::size_t offset = 0;
     try {
-        list.ReadFromStream(bytes, offset);
+        if (inPlace)
+            list.ViewStream(bytes, offset);
+        else
+            list.ReadFromStream(bytes, offset);
     } catch (const Exception&) {
         return;
     }
@@ -55,7 +59,8 @@ void ReadProperty(std::span<const std::uint8_t> bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
-    ReadStream(bytes);
+    ReadStream(bytes, false);
+    ReadStream(bytes, true);
     ReadProperty(bytes);
     return 0;
 }

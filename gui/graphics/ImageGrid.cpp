@@ -1,5 +1,6 @@
 #include "gui/graphics/ImageGrid.h"
 
+#include <algorithm>
 #include <string>
 
 #include "gui/graphics/Bitmap.h"
@@ -10,6 +11,25 @@ TImageGrid::TImageGrid(int width, int height, int capacity)
     CheckSize(width, height, capacity);
     m_colour.resize(ColourStride() * GridHeight());
     m_mask.resize(MaskStride() * GridHeight());
+}
+
+TImageGrid TImageGrid::Viewing(int width, int height, int capacity,
+                               std::span<const std::uint8_t> colourRows,
+                               std::span<const std::uint8_t> maskRows) {
+    TImageGrid grid(0, 0, 0);
+    CheckSize(width, height, capacity);
+    grid.m_width = width;
+    grid.m_height = height;
+    grid.m_capacity = capacity;
+    const auto rows = static_cast<std::size_t>(grid.GridHeight());
+    if (colourRows.size() != grid.ColourStride() * rows ||
+        maskRows.size() != grid.MaskStride() * rows) {
+        throw Exception("The rows do not fit an image list of " + std::to_string(capacity) +
+                        " pictures of " + std::to_string(width) + " x " + std::to_string(height));
+    }
+    grid.m_viewedColour = colourRows;
+    grid.m_viewedMask = maskRows;
+    return grid;
 }
 
 bool TImageGrid::Fits(int width, int height, int capacity) {
@@ -29,6 +49,7 @@ void TImageGrid::CheckSize(int width, int height, int capacity) {
 
 void TImageGrid::SetCapacity(int capacity) {
     CheckSize(m_width, m_height, capacity);
+    Own();
     m_capacity = capacity;
     m_colour.resize(ColourStride() * GridHeight());
     m_mask.resize(MaskStride() * GridHeight());
@@ -43,19 +64,45 @@ std::size_t TImageGrid::MaskStride() const {
     return (static_cast<std::size_t>(GridWidth()) + 31) / 32 * 4;
 }
 
+// A viewing grid turns into one with rows of its own, top-down, before anything changes.
+void TImageGrid::Own() {
+    if (m_viewedColour.data() == nullptr)
+        return;
+    const int rows = GridHeight();
+    std::vector<std::uint8_t> colour(ColourStride() * rows);
+    std::vector<std::uint8_t> mask(MaskStride() * rows);
+    const TImageGrid& viewed = *this;
+    for (int y = 0; y < rows; ++y) {
+        const auto colourRow = viewed.ColourRow(y);
+        const auto maskRow = viewed.MaskRow(y);
+        std::copy(colourRow.begin(), colourRow.end(), colour.begin() + ColourStride() * y);
+        std::copy(maskRow.begin(), maskRow.end(), mask.begin() + MaskStride() * y);
+    }
+    m_colour = std::move(colour);
+    m_mask = std::move(mask);
+    m_viewedColour = {};
+    m_viewedMask = {};
+}
+
 std::span<std::uint8_t> TImageGrid::ColourRow(int y) {
+    Own();
     return {m_colour.data() + ColourStride() * y, ColourStride()};
 }
 
 std::span<const std::uint8_t> TImageGrid::ColourRow(int y) const {
+    if (m_viewedColour.data() != nullptr)
+        return m_viewedColour.subspan(ColourStride() * (GridHeight() - 1 - y), ColourStride());
     return {m_colour.data() + ColourStride() * y, ColourStride()};
 }
 
 std::span<std::uint8_t> TImageGrid::MaskRow(int y) {
+    Own();
     return {m_mask.data() + MaskStride() * y, MaskStride()};
 }
 
 std::span<const std::uint8_t> TImageGrid::MaskRow(int y) const {
+    if (m_viewedMask.data() != nullptr)
+        return m_viewedMask.subspan(MaskStride() * (GridHeight() - 1 - y), MaskStride());
     return {m_mask.data() + MaskStride() * y, MaskStride()};
 }
 
@@ -63,23 +110,19 @@ TPoint TImageGrid::Origin(int index) const {
     return {index % PicturesPerRow * m_width, index / PicturesPerRow * m_height};
 }
 
-std::uint8_t* TImageGrid::ColourPixel(int index, int x, int y) {
-    const TPoint origin = Origin(index);
-    return ColourRow(origin.Y + y).data() + static_cast<std::size_t>(origin.X + x) * 4;
-}
-
-const std::uint8_t* TImageGrid::ColourPixel(int index, int x, int y) const {
-    return const_cast<TImageGrid*>(this)->ColourPixel(index, x, y);
+// Of the pixel's blue byte, within its row.
+std::size_t TImageGrid::ColourOffset(int index, int x) const {
+    return static_cast<std::size_t>(Origin(index).X + x) * 4;
 }
 
 std::uint32_t TImageGrid::Colour(int index, int x, int y) const {
-    const std::uint8_t* bgr = ColourPixel(index, x, y);
+    const std::uint8_t* bgr = ColourRow(Origin(index).Y + y).data() + ColourOffset(index, x);
     return static_cast<std::uint32_t>(bgr[2]) << 16 | static_cast<std::uint32_t>(bgr[1]) << 8 |
            bgr[0];
 }
 
 void TImageGrid::SetColour(int index, int x, int y, std::uint32_t rgb) {
-    std::uint8_t* bgr = ColourPixel(index, x, y);
+    std::uint8_t* bgr = ColourRow(Origin(index).Y + y).data() + ColourOffset(index, x);
     bgr[0] = static_cast<std::uint8_t>(rgb);
     bgr[1] = static_cast<std::uint8_t>(rgb >> 8);
     bgr[2] = static_cast<std::uint8_t>(rgb >> 16);

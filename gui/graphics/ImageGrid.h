@@ -11,13 +11,19 @@
 // at column i mod 4 and row i div 4. Colour pixels are four bytes each (blue, green, red, unused)
 // and the mask has one bit per pixel, set where the picture is transparent. Rows run top-down
 // and keep every byte they were given, row padding and unused bytes included, so that a list
-// read from a stream writes back exactly.
+// read from a stream writes back exactly. A grid may instead look at rows stored elsewhere,
+// bottom-up as a bitmap file keeps them, and takes a copy of its own only when it is changed.
 class TImageGrid {
 public:
     static constexpr int PicturesPerRow = 4;
 
     // Throws Exception unless Fits.
     TImageGrid(int width, int height, int capacity);
+    // Looks at bottom-up rows of exactly the grid's size, which must outlive the grid and every
+    // copy of it. Throws Exception unless Fits and the sizes match.
+    static TImageGrid Viewing(int width, int height, int capacity,
+                              std::span<const std::uint8_t> colourRows,
+                              std::span<const std::uint8_t> maskRows);
 
     // Whether the pictures and the whole grid are small enough to hold (see TBitmap::MaxSide and
     // TBitmap::MaxPixels).
@@ -36,6 +42,7 @@ public:
     int GridHeight() const { return SlotRows(m_capacity) * m_height; }
     std::size_t ColourStride() const;
     std::size_t MaskStride() const;
+    // Row y from the top. The changeable rows of a viewing grid are its own copy, taken then.
     std::span<std::uint8_t> ColourRow(int y);
     std::span<const std::uint8_t> ColourRow(int y) const;
     std::span<std::uint8_t> MaskRow(int y);
@@ -49,13 +56,16 @@ public:
 
 private:
     static void CheckSize(int width, int height, int capacity);
+    void Own();
     TPoint Origin(int index) const;
-    std::uint8_t* ColourPixel(int index, int x, int y);
-    const std::uint8_t* ColourPixel(int index, int x, int y) const;
+    std::size_t ColourOffset(int index, int x) const;
 
     int m_width;
     int m_height;
     int m_capacity;
     std::vector<std::uint8_t> m_colour;
     std::vector<std::uint8_t> m_mask;
+    // Bottom-up rows looked at in place of the two vectors while those are empty.
+    std::span<const std::uint8_t> m_viewedColour;
+    std::span<const std::uint8_t> m_viewedMask;
 };

@@ -141,6 +141,11 @@ void TImageList::ReadFromStream(std::span<const std::uint8_t> data, std::size_t&
     Modified();
 }
 
+void TImageList::ViewStream(std::span<const std::uint8_t> data, std::size_t& offset) {
+    m_content = TImageListStream::View(data, offset);
+    Modified();
+}
+
 void TImageList::WriteToStream(std::vector<std::uint8_t>& out) const {
     TImageListStream::Write(m_content, out);
 }

@@ -50,6 +50,9 @@ public:
     // Throws EReadError and keeps the list as it was when the data is not a readable list;
     // otherwise moves offset past the list.
     void ReadFromStream(std::span<const std::uint8_t> data, std::size_t& offset);
+    // The same for data that outlives the list, such as the program's embedded files: the
+    // pictures are read from there when drawn, and copied only when the list changes.
+    void ViewStream(std::span<const std::uint8_t> data, std::size_t& offset);
     // Throws EWriteError when the list does not fit the stream's 16-bit fields.
     void WriteToStream(std::vector<std::uint8_t>& out) const;
     std::vector<std::uint8_t> WriteToStream() const;

@@ -135,9 +135,10 @@ void WriteBitmapHeader(std::vector<std::uint8_t>& out,
 }
 
 // Bitmap files store the bottom row first; the grid keeps rows top-down.
-template <typename RowOf> void ReadRows(TFieldReader& in, const TBitmapShape& shape, RowOf rowOf) {
-    for (int y = shape.Height - 1; y >= 0; --y) {
-        const auto source = in.Take(shape.Stride());
+template <typename RowOf>
+void CopyRows(std::span<const std::uint8_t> rows, const TBitmapShape& shape, RowOf rowOf) {
+    for (int y = 0; y < shape.Height; ++y) {
+        const auto source = rows.subspan(shape.Stride() * (shape.Height - 1 - y), shape.Stride());
         std::copy(source.begin(), source.end(), rowOf(y).begin());
     }
 }
@@ -154,6 +155,16 @@ void WriteRows(std::vector<std::uint8_t>& out, const TBitmapShape& shape, RowOf 
 
 TImageListStream::TContent TImageListStream::Read(std::span<const std::uint8_t> data,
                                                   std::size_t& offset) {
+    return Parse(data, offset, false);
+}
+
+TImageListStream::TContent TImageListStream::View(std::span<const std::uint8_t> data,
+                                                  std::size_t& offset) {
+    return Parse(data, offset, true);
+}
+
+TImageListStream::TContent TImageListStream::Parse(std::span<const std::uint8_t> data,
+                                                   std::size_t& offset, bool inPlace) {
     TFieldReader in(data, offset);
     Require(in.U16() == kMagic && in.U16() == kVersion);
     const int count = in.U16();
@@ -171,22 +182,26 @@ TImageListStream::TContent TImageListStream::Read(std::span<const std::uint8_t> 
     Require(count <= capacity && (count == 0 || (width > 0 && height > 0)));
     Require(TImageGrid::Fits(width, height, capacity));
 
+    // Both pixel arrays are taken whole, so a short stream fails before any grid is allocated.
     const TBitmapShape colour = ColourShape(width, height, capacity);
     fields.Colour = ReadBitmapHeader(in, colour);
-    // Checked before the grid is allocated so that a short stream cannot claim a large grid.
-    Require(colour.ImageSize() <= data.size() - in.Offset());
-    content.Grid = TImageGrid(width, height, capacity);
-    TImageGrid& grid = content.Grid;
-    ReadRows(in, colour, [&grid](int y) { return grid.ColourRow(y); });
-
+    const auto colourRows = in.Take(colour.ImageSize());
     const TBitmapShape mask = MaskShape(width, height, capacity);
     fields.Mask = ReadBitmapHeader(in, mask);
     const auto palette = in.Take(fields.MaskPalette.size());
     std::copy(palette.begin(), palette.end(), fields.MaskPalette.begin());
-    ReadRows(in, mask, [&grid](int y) { return grid.MaskRow(y); });
-
+    const auto maskRows = in.Take(mask.ImageSize());
     const auto trailer = in.Take(kTrailerSize);
     Require(std::all_of(trailer.begin(), trailer.end(), [](std::uint8_t b) { return b == 0; }));
+
+    if (inPlace) {
+        content.Grid = TImageGrid::Viewing(width, height, capacity, colourRows, maskRows);
+    } else {
+        content.Grid = TImageGrid(width, height, capacity);
+        TImageGrid& grid = content.Grid;
+        CopyRows(colourRows, colour, [&grid](int y) { return grid.ColourRow(y); });
+        CopyRows(maskRows, mask, [&grid](int y) { return grid.MaskRow(y); });
+    }
     offset = in.Offset();
     return content;
 }

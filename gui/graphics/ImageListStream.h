@@ -45,7 +45,13 @@ public:
     // Reads one list starting at offset and moves offset past it. Throws EReadError and leaves
     // offset alone when the data is not a readable list.
     static TContent Read(std::span<const std::uint8_t> data, std::size_t& offset);
+    // The same, but the pictures stay where the data holds them until they are changed: the
+    // data must outlive the content and every copy of it (the program's embedded files do).
+    static TContent View(std::span<const std::uint8_t> data, std::size_t& offset);
     // Appends the list to out; throws EWriteError, appending nothing, when a count or size does
     // not fit its 16-bit field.
     static void Write(const TContent& content, std::vector<std::uint8_t>& out);
+
+private:
+    static TContent Parse(std::span<const std::uint8_t> data, std::size_t& offset, bool inPlace);
 };

@@ -182,7 +182,7 @@ TLayoutValue TLayoutParser::ParseResource() {
     if (!data)
         Fail("Resource not found: " + name);
     m_lexer.Take();
-    return TLayoutValue::OfBytes({data->begin(), data->end()});
+    return TLayoutValue::OfEmbedded(*data);
 }
 
 bool TLayoutParser::AtSymbol(char symbol) const {

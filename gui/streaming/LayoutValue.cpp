@@ -68,6 +68,13 @@ TLayoutValue TLayoutValue::OfBytes(std::vector<std::uint8_t> value) {
     return result;
 }
 
+TLayoutValue TLayoutValue::OfEmbedded(std::span<const std::uint8_t> value) {
+    TLayoutValue result;
+    result.Kind = lvBinary;
+    result.Embedded = value;
+    return result;
+}
+
 std::int64_t TLayoutValue::AsInteger() const {
     Expect(*this, lvInteger);
     return Integer;
@@ -99,8 +106,10 @@ bool TLayoutValue::AsBoolean() const {
     throw EReadError("Expected True or False, found " + name);
 }
 
-const std::vector<std::uint8_t>& TLayoutValue::AsBytes() const {
+std::span<const std::uint8_t> TLayoutValue::AsBytes() const {
     Expect(*this, lvBinary);
+    if (IsEmbedded())
+        return Embedded;
     return Bytes;
 }
 

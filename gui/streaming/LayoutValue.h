@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct TLayoutValue {
     std::string Text;
     std::vector<std::string> Names;
     std::vector<std::uint8_t> Bytes;
+    // Binary data the program carries for its whole run (an embedded file), used in place
+    // rather than copied into Bytes.
+    std::span<const std::uint8_t> Embedded;
     std::vector<std::vector<TLayoutProperty>> Items;
 
     static TLayoutValue OfInteger(std::int64_t value);
@@ -35,6 +39,7 @@ struct TLayoutValue {
     static TLayoutValue OfString(std::string value);
     static TLayoutValue OfIdent(std::string value);
     static TLayoutValue OfBytes(std::vector<std::uint8_t> value);
+    static TLayoutValue OfEmbedded(std::span<const std::uint8_t> value);
 
     // Each throws EReadError when the value is of another kind; a real accepts an integer.
     std::int64_t AsInteger() const;
@@ -42,7 +47,10 @@ struct TLayoutValue {
     const std::string& AsString() const;
     const std::string& AsIdent() const;
     bool AsBoolean() const;
-    const std::vector<std::uint8_t>& AsBytes() const;
+    // The bytes of a binary value, embedded or its own.
+    std::span<const std::uint8_t> AsBytes() const;
+    // Whether the bytes last as long as the program, so that a reader may keep a view of them.
+    bool IsEmbedded() const { return Kind == lvBinary && Embedded.data() != nullptr; }
     const std::vector<std::string>& AsSet() const;
     const std::vector<std::vector<TLayoutProperty>>& AsItems() const;
 };

@@ -250,7 +250,7 @@ void TLayoutWriter::WriteValue(const TLayoutValue& value, int depth) {
         m_text += ']';
         break;
     case lvBinary:
-        WriteBinary(value.Bytes, depth);
+        WriteBinary(value.AsBytes(), depth);
         break;
     case lvCollection:
         WriteItems(value.Items, depth);
@@ -258,7 +258,7 @@ void TLayoutWriter::WriteValue(const TLayoutValue& value, int depth) {
     }
 }
 
-void TLayoutWriter::WriteBinary(const std::vector<std::uint8_t>& bytes, int depth) {
+void TLayoutWriter::WriteBinary(std::span<const std::uint8_t> bytes, int depth) {
     static constexpr char Digits[] = "0123456789ABCDEF";
     m_text.reserve(m_text.size() + bytes.size() * 2 +
                    bytes.size() / BytesPerLine * (2 * depth + 3));

@@ -36,7 +36,7 @@ private:
     void WriteComponent(const TComponent& component, const TClassInfo& info, int depth);
     void WriteProperty(const TLayoutProperty& property, int depth);
     void WriteValue(const TLayoutValue& value, int depth);
-    void WriteBinary(const std::vector<std::uint8_t>& bytes, int depth);
+    void WriteBinary(std::span<const std::uint8_t> bytes, int depth);
     void WriteItems(const std::vector<std::vector<TLayoutProperty>>& items, int depth);
     void Indent(int depth);
 

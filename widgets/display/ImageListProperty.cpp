@@ -4,9 +4,12 @@
 
 void ReadImageListProperty(TImageList& list, const TLayoutValue& value) {
     list.Clear();
-    const std::vector<std::uint8_t>& bytes = value.AsBytes();
+    const std::span<const std::uint8_t> bytes = value.AsBytes();
     std::size_t offset = 0;
-    list.ReadFromStream(bytes, offset);
+    if (value.IsEmbedded())
+        list.ViewStream(bytes, offset);
+    else
+        list.ReadFromStream(bytes, offset);
     if (offset != bytes.size()) {
         list.Clear();
         throw EReadError("Failed to read ImageList data from stream");

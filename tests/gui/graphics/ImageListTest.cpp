@@ -435,6 +435,46 @@ TEST(ImageListTest, ReadsAListEmbeddedInOtherData) {
     ExpectSamePictures(source, list);
 }
 
+TEST(ImageListTest, AViewedListShowsTheDataInPlaceAndCopiesItOnlyToChange) {
+    TImageList source(7, 5);
+    AddPictures(source, 5);
+    const Bytes stored = source.WriteToStream();
+    const Bytes original = stored;
+
+    TImageList viewed;
+    std::size_t offset = 0;
+    viewed.ViewStream(stored, offset);
+    EXPECT_EQ(offset, stored.size());
+    ExpectSamePictures(source, viewed);
+    EXPECT_EQ(viewed.WriteToStream(), stored);
+
+    // A change takes the pictures over and leaves the data alone.
+    AddPictures(viewed, 4);
+    EXPECT_EQ(viewed.Count(), 9);
+    EXPECT_EQ(viewed.Capacity(), 12);
+    EXPECT_EQ(stored, original);
+    TImageList firstFive(7, 5);
+    AddPictures(firstFive, 5);
+    TBitmap picture;
+    ASSERT_TRUE(viewed.GetBitmap(4, picture));
+    TBitmap expected;
+    ASSERT_TRUE(firstFive.GetBitmap(4, expected));
+    EXPECT_EQ(picture.Argb(3, 2), expected.Argb(3, 2));
+    ASSERT_TRUE(viewed.GetBitmap(8, picture));
+    ASSERT_TRUE(firstFive.GetBitmap(3, expected));
+    EXPECT_EQ(picture.Argb(3, 2), expected.Argb(3, 2));
+}
+
+TEST_F(BrokenStreamTest, AViewedStreamIsCheckedAsAReadOne) {
+    for (std::size_t length = 0; length < m_valid.size(); ++length) {
+        std::size_t offset = 0;
+        EXPECT_THROW(m_list.ViewStream(std::span(m_valid).first(length), offset), EReadError)
+            << length;
+        EXPECT_EQ(offset, 0u);
+    }
+    EXPECT_EQ(m_list.WriteToStream(), m_before);
+}
+
 // A 3 x 3 picture: R red, W white, B blue, '.' masked.
 class ImageListDrawTest : public ::testing::Test {
 protected:

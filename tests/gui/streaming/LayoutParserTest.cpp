@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/graphics/Exception.h"
+#include "gui/streaming/Resources.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ TEST(LayoutParserTest, StringsJoinQuotesCodesAndContinuations) {
 }
 
 TEST(LayoutParserTest, BinaryDataAllowsBlanksAndLineBreaks) {
-    EXPECT_THAT(ValueOf("{\n  0A1b\n  FF }").AsBytes(), ElementsAre(0x0A, 0x1B, 0xFF));
+    EXPECT_THAT(ValueOf("{\n  0A1b\n  FF }").Bytes, ElementsAre(0x0A, 0x1B, 0xFF));
     EXPECT_TRUE(ValueOf("{}").AsBytes().empty());
 }
 
@@ -110,8 +111,13 @@ TEST(LayoutParserTest, CollectionsHoldOnePropertyListPerItem) {
 }
 
 TEST(LayoutParserTest, ResourceReferencesBringTheEmbeddedBytes) {
-    const std::vector<std::uint8_t> bytes = ValueOf("@'streaming/Greeting.txt'").AsBytes();
+    const TLayoutValue value = ValueOf("@'streaming/Greeting.txt'");
+    const std::span<const std::uint8_t> bytes = value.AsBytes();
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "Здравствуй, стенд!\n");
+    // Used where the program carries them, not copied.
+    EXPECT_TRUE(value.IsEmbedded());
+    EXPECT_EQ(bytes.data(), TResources::Get("streaming/Greeting.txt").data());
+    EXPECT_FALSE(ValueOf("{0A}").IsEmbedded());
 }
 
 TEST(LayoutParserTest, FaultsNameTheirLine) {

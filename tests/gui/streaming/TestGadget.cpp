@@ -42,7 +42,9 @@ const TClassInfo& TTestGadget::ClassInfo() {
             .Defined(
                 "Blob", [](const TTestGadget& g) { return !g.Blob().empty(); },
                 [](const TTestGadget& g) { return TLayoutValue::OfBytes(g.Blob()); },
-                [](TTestGadget& g, const TLayoutValue& value) { g.Blob() = value.AsBytes(); })
+                [](TTestGadget& g, const TLayoutValue& value) {
+                    g.Blob().assign(value.AsBytes().begin(), value.AsBytes().end());
+                })
             .Defined(
                 "Points", [](const TTestGadget& g) { return !g.Points().empty(); }, WritePoints,
                 ReadPoints)
