@@ -170,3 +170,12 @@ void TArtCanvas::Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
 }
+
+void TArtCanvas::StrokeCircle(cairo_t* cr, double cx, double cy, double radius, const TRgb& color,
+                              double width, double alpha) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+    cairo_set_line_width(cr, width);
+    color.Use(cr, alpha);
+    cairo_stroke(cr);
+}

@@ -38,6 +38,9 @@ public:
 
     static void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
     static void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+    // The outline of a circle, for rims, grooves and bearing rings.
+    static void StrokeCircle(cairo_t* cr, double cx, double cy, double radius, const TRgb& color,
+                             double width, double alpha = 1);
     // An opaque pixel made lighter (or, negative, darker) by delta in each channel: the grain
     // of printed and painted surfaces.
     static std::uint32_t Grained(std::uint32_t pixel, int delta);

@@ -48,14 +48,6 @@ void FillCircle(cairo_t* cr, double radius, cairo_pattern_t* pattern) {
     cairo_pattern_destroy(pattern);
 }
 
-void Circle(cairo_t* cr, double radius, const TRgb& color, double width, double alpha = 1) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, C.x, C.y, radius, 0, 2 * M_PI);
-    cairo_set_line_width(cr, width);
-    color.Use(cr, alpha);
-    cairo_stroke(cr);
-}
-
 void AddFeet(cairo_t* cr) {
     cairo_move_to(cr, C.x - 58, FeetTop);
     cairo_line_to(cr, C.x + 58, FeetTop);
@@ -128,14 +120,14 @@ void TMotorArt::DrawHousing(cairo_t* cr) {
             cairo_stroke(cr);
         }
     }
-    Circle(cr, HousingRadius - 0.5, Ink, 1);
-    Circle(cr, HousingRadius - FinDepth, Ink, 1.2, 0.7);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, HousingRadius - 0.5, Ink, 1);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, HousingRadius - FinDepth, Ink, 1.2, 0.7);
 }
 
 // The end shield, lighter than the housing, with a ring of air slots.
 void TMotorArt::DrawEndShield(cairo_t* cr) {
     FillCircle(cr, ShieldRadius, LitAcross(ShieldRadius, ShieldPaint));
-    Circle(cr, ShieldRadius, SteelLight, 1, 0.5);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, ShieldRadius, SteelLight, 1, 0.5);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 4);
     for (int i = 0; i < 12; ++i) {
@@ -146,7 +138,7 @@ void TMotorArt::DrawEndShield(cairo_t* cr) {
         cairo_stroke(cr);
     }
     FillCircle(cr, BearingRadius, LitAcross(BearingRadius, ShieldPaint.Lighter(0.1)));
-    Circle(cr, BearingRadius, Ink, 1, 0.6);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, BearingRadius, Ink, 1, 0.6);
 }
 
 // The steel pulley on the shaft's end.
@@ -158,8 +150,8 @@ void TMotorArt::DrawPulley(cairo_t* cr) {
     Steel.Stop(steel, 0.5);
     SteelDark.Stop(steel, 1);
     FillCircle(cr, TDriveGeometry::MotorRim, steel);
-    Circle(cr, TDriveGeometry::MotorRim - 0.5, Ink, 1);
-    Circle(cr, TDriveGeometry::MotorRim - 6, SteelDark, 1, 0.6);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, TDriveGeometry::MotorRim - 0.5, Ink, 1);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, TDriveGeometry::MotorRim - 6, SteelDark, 1, 0.6);
     cairo_arc(cr, C.x, C.y, 6, 0, 2 * M_PI);
     SteelDark.Use(cr);
     cairo_fill(cr);

@@ -53,14 +53,6 @@ void FillRing(cairo_t* cr, double inner, double outer, cairo_pattern_t* pattern)
     cairo_fill(cr);
 }
 
-void Circle(cairo_t* cr, double radius, const TRgb& color, double width, double alpha = 1) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, C.x, C.y, radius, 0, 2 * M_PI);
-    cairo_set_line_width(cr, width);
-    color.Use(cr, alpha);
-    cairo_stroke(cr);
-}
-
 } // namespace
 
 void TPulleyArt::Write(const TArtOutput& output) {
@@ -107,10 +99,10 @@ void TPulleyArt::DrawRim(cairo_t* cr) {
     FillRing(cr, TDriveGeometry::WheelRadius - 1, TDriveGeometry::GeneratorRim, steel);
     cairo_pattern_destroy(steel);
     for (const double groove : {66.0, 71.0}) {
-        Circle(cr, groove, SteelDark, 1.2, 0.7);
-        Circle(cr, groove + 1.2, SteelLight, 0.8, 0.5);
+        TArtCanvas::StrokeCircle(cr, C.x, C.y, groove, SteelDark, 1.2, 0.7);
+        TArtCanvas::StrokeCircle(cr, C.x, C.y, groove + 1.2, SteelLight, 0.8, 0.5);
     }
-    Circle(cr, TDriveGeometry::GeneratorRim - 0.5, Ink, 1);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, TDriveGeometry::GeneratorRim - 0.5, Ink, 1);
 }
 
 // Opaque over its whole disc, so that the phase on top hides the ones beneath.
@@ -131,8 +123,8 @@ void TPulleyArt::DrawWheel(cairo_t* cr, double turnDegrees) {
     cairo_pattern_t* steel = SteelAcross(TDriveGeometry::WheelRadius);
     FillRing(cr, InnerRim, TDriveGeometry::WheelRadius, steel);
     cairo_pattern_destroy(steel);
-    Circle(cr, InnerRim, Ink, 1, 0.8);
-    Circle(cr, TDriveGeometry::WheelRadius - 0.5, Ink, 1);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, InnerRim, Ink, 1, 0.8);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, TDriveGeometry::WheelRadius - 0.5, Ink, 1);
     DrawHub(cr);
 }
 
@@ -166,11 +158,11 @@ void TPulleyArt::DrawHub(cairo_t* cr) {
     cairo_set_source(cr, hub);
     cairo_fill(cr);
     cairo_pattern_destroy(hub);
-    Circle(cr, HubRadius - 0.5, Ink, 1);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, HubRadius - 0.5, Ink, 1);
     cairo_arc(cr, C.x, C.y, ShaftRadius, 0, 2 * M_PI);
     SteelDark.Use(cr);
     cairo_fill(cr);
-    Circle(cr, ShaftRadius + 0.6, SteelLight, 0.8, 0.7);
+    TArtCanvas::StrokeCircle(cr, C.x, C.y, ShaftRadius + 0.6, SteelLight, 0.8, 0.7);
     cairo_arc(cr, C.x - 1.5, C.y - 1.5, 1.6, 0, 2 * M_PI);
     SteelLight.Use(cr, 0.8);
     cairo_fill(cr);
