@@ -6,6 +6,7 @@
 
 #include "art/ArtCanvas.h"
 #include "art/ArtOutput.h"
+#include "art/ArtPalette.h"
 #include "art/ArtText.h"
 #include "art/CircuitPen.h"
 
@@ -36,9 +37,9 @@ struct TColumn {
 };
 
 constexpr TColumn Columns[] = {
-    {"СХЕМА ГЕНЕРАТОРА С НЕЗАВИСИМЫМ ВОЗБУЖДЕНИЕМ", TRgb::Bytes(0, 0, 128)},
-    {"СХЕМА ГЕНЕРАТОРА С ПОСЛЕДОВАТЕЛЬНЫМ ВОЗБУЖДЕНИЕМ", TRgb::Bytes(220, 0, 0)},
-    {"СХЕМА ГЕНЕРАТОРА С ПАРАЛЛЕЛЬНЫМ ВОЗБУЖДЕНИЕМ", TRgb::Bytes(0, 128, 0)},
+    {"СХЕМА ГЕНЕРАТОРА С НЕЗАВИСИМЫМ ВОЗБУЖДЕНИЕМ", ArtPalette::SchemeIndependent},
+    {"СХЕМА ГЕНЕРАТОРА С ПОСЛЕДОВАТЕЛЬНЫМ ВОЗБУЖДЕНИЕМ", ArtPalette::SchemeSeries},
+    {"СХЕМА ГЕНЕРАТОРА С ПАРАЛЛЕЛЬНЫМ ВОЗБУЖДЕНИЕМ", ArtPalette::SchemeShunt},
 };
 
 constexpr TRgb Paper = TRgb::Bytes(252, 251, 245);

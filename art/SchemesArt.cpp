@@ -2,6 +2,7 @@
 
 #include "art/ArtCanvas.h"
 #include "art/ArtOutput.h"
+#include "art/ArtPalette.h"
 #include "art/ArtText.h"
 #include "art/CircuitPen.h"
 
@@ -21,11 +22,10 @@ struct TRow {
     TRgb color;
 };
 
-// The same colours mark the three schemes on the bench.
 constexpr TRow Rows[] = {
-    {"1. независимое", TRgb::Bytes(0, 0, 128)},
-    {"2. последовательное", TRgb::Bytes(200, 0, 0)},
-    {"3. параллельное", TRgb::Bytes(0, 128, 0)},
+    {"1. независимое", ArtPalette::SchemeIndependent},
+    {"2. последовательное", ArtPalette::SchemeSeries},
+    {"3. параллельное", ArtPalette::SchemeShunt},
 };
 
 } // namespace
