@@ -13,6 +13,9 @@ TDateTime THeadlessPlatform::Now() {
 
 void THeadlessPlatform::Present(TForm&, const std::vector<TRect>& areas) {
     m_presented.insert(m_presented.end(), areas.begin(), areas.end());
+    if (m_presented.size() > 2 * PresentedKept) {
+        m_presented.erase(m_presented.begin(), m_presented.end() - PresentedKept);
+    }
 }
 
 void THeadlessPlatform::ShowErrorMessage(const std::string& title, const std::string& text) {

@@ -69,8 +69,11 @@ public:
     const std::vector<Message>& ErrorMessages() const { return m_messages; }
     const std::vector<std::string>& OpenedFiles() const { return m_opened; }
     TCursor Cursor() const { return m_cursor; }
-    // The areas presented since the last call.
+    // The areas presented since the last call, oldest first. A session that never asks keeps
+    // only the latest PresentedKept of them (up to twice as many between trims), so a long probe
+    // run stays bounded.
     std::vector<TRect> TakePresented();
+    static constexpr std::size_t PresentedKept = 4096;
     bool IdleForever() const { return m_idleForever; }
 
 private:

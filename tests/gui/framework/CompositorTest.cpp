@@ -55,6 +55,21 @@ TEST_F(CompositorTest, NothingDirtyMeansNothingPresented) {
     EXPECT_TRUE(Platform().TakePresented().empty());
 }
 
+TEST_F(CompositorTest, APresentedRecordNobodyReadsStaysBoundedAndKeepsTheLatest) {
+    const std::size_t frames = 3 * THeadlessPlatform::PresentedKept;
+    for (std::size_t i = 0; i < frames; ++i) {
+        lower->SetColor(i % 2 == 0 ? clAqua : clGreen);
+        Platform().AdvanceBy(20);
+    }
+    const std::vector<TRect> presented = Platform().TakePresented();
+    EXPECT_GE(presented.size(), THeadlessPlatform::PresentedKept);
+    EXPECT_LE(presented.size(), 2 * THeadlessPlatform::PresentedKept);
+    EXPECT_EQ(presented.back(), Bounds(50, 50, 100, 100));
+    lower->SetColor(clBlue);
+    Platform().AdvanceBy(20);
+    EXPECT_EQ(Platform().TakePresented().size(), 1U) << "a take starts the record afresh";
+}
+
 TEST_F(CompositorTest, SeparateAreasStaySeparateAndTouchingOnesMerge) {
     TFormCompositor& compositor = form->Compositor();
     compositor.Invalidate(Bounds(0, 0, 10, 10));
