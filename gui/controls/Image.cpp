@@ -75,11 +75,20 @@ TSize FitProportionally(int width, int height, int boxWidth, int boxHeight) {
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 105, 105);
-    m_picture.OnChange = [this](TObject*) { PictureChanged(); };
+    m_picture.OnChange = [this](TObject*) {
+        if (!m_decoding)
+            PictureChanged();
+    };
+}
+
+TBitmap& TImage::Picture() {
+    Decoded();
+    return m_picture;
 }
 
 void TImage::SetPicture(const TBitmap& value) {
     m_bitmapSource = true;
+    m_encoded.clear();
     m_picture = value;
 }
 
@@ -88,20 +97,44 @@ void TImage::LoadFromFile(const std::string& path) {
 }
 
 void TImage::LoadPictureFromBytes(std::span<const std::uint8_t> data) {
-    const bool wasBitmap = m_bitmapSource;
+    TBitmap checked;
+    checked.LoadFromBytes(data);
     m_bitmapSource = StartsLikeBitmap(data);
+    if (m_autoSize) {
+        m_encoded.clear();
+        m_picture = checked;
+        return;
+    }
+    m_encoded.assign(data.begin(), data.end());
+    TBitmap none;
+    m_decoding = true;
+    m_picture.Exchange(none);
+    m_decoding = false;
+    PictureChanged();
+}
+
+// The contents were read whole once already, so decoding them again cannot fail on their account.
+const TBitmap& TImage::Decoded() const {
+    if (m_encoded.empty())
+        return m_picture;
+    const std::vector<std::uint8_t> encoded = std::move(m_encoded);
+    m_encoded.clear();
+    m_decoding = true;
     try {
-        m_picture.LoadFromBytes(data);
+        m_picture.LoadFromBytes(encoded);
     } catch (...) {
-        m_bitmapSource = wasBitmap;
+        m_decoding = false;
         throw;
     }
+    m_decoding = false;
+    return m_picture;
 }
 
 std::vector<std::uint8_t> TImage::SavePictureToBytes() const {
-    if (!m_picture.Empty() && m_bitmapSource && Opaque(m_picture))
-        return EncodeBmp(m_picture);
-    return m_picture.SaveToPngBytes();
+    const TBitmap& picture = Decoded();
+    if (!picture.Empty() && m_bitmapSource && Opaque(picture))
+        return EncodeBmp(picture);
+    return picture.SaveToPngBytes();
 }
 
 void TImage::SetStretch(bool value) {
@@ -143,7 +176,7 @@ void TImage::PictureChanged() {
 }
 
 bool TImage::AdjustSize() {
-    if (!m_autoSize || m_picture.Empty())
+    if (!m_autoSize || Decoded().Empty())
         return false;
     const TRect old = BoundsRect();
     SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
@@ -155,10 +188,11 @@ void TImage::Resized() {
 }
 
 TRect TImage::DestRect() const {
-    TSize size{m_picture.Width(), m_picture.Height()};
+    const TBitmap& picture = Decoded();
+    TSize size{picture.Width(), picture.Height()};
     const bool tooLarge = size.cx > Width() || size.cy > Height();
     if (m_stretch || (m_proportional && tooLarge)) {
-        size = m_proportional && !m_picture.Empty()
+        size = m_proportional && !picture.Empty()
                    ? FitProportionally(size.cx, size.cy, Width(), Height())
                    : TSize{Width(), Height()};
     }
@@ -168,7 +202,7 @@ TRect TImage::DestRect() const {
 }
 
 void TImage::Paint(TCanvas& canvas) {
-    if (m_picture.Empty())
+    if (Decoded().Empty())
         return;
     const TRect dest = DestRect();
     if (dest.IsEmpty())

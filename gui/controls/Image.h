@@ -16,13 +16,17 @@ class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* owner);
 
-    TBitmap& Picture() { return m_picture; }
-    const TBitmap& Picture() const { return m_picture; }
+    TBitmap& Picture();
+    const TBitmap& Picture() const { return Decoded(); }
+    // A picture read from a file's contents keeps only those contents until it is first drawn or
+    // asked for, so a screen that is never shown never holds its pictures' pixels.
+    bool PixelsPending() const { return !m_encoded.empty(); }
     // Copies the picture; an assigned picture counts as a bitmap for Transparent.
     void SetPicture(const TBitmap& value);
     // Throws Exception and keeps the old picture when the file cannot be read.
     void LoadFromFile(const std::string& path);
-    // The picture file's contents, as a stored layout holds them.
+    // The picture file's contents, as a stored layout holds them. They are read whole here, so
+    // a file that does not read is refused at once and the old picture stays.
     void LoadPictureFromBytes(std::span<const std::uint8_t> data);
     // A file that reads back as the same picture and, for Transparent, the same kind of source:
     // a BMP for an opaque bitmap source, PNG for anything else.
@@ -50,6 +54,7 @@ protected:
 
 private:
     bool ColorKeyed() const { return m_transparent && m_bitmapSource; }
+    const TBitmap& Decoded() const;
     void PictureChanged();
     void FlagChanged(bool& flag, bool value);
     // Resizes to the picture when AutoSize asks for it; returns whether the bounds changed.
@@ -57,7 +62,10 @@ private:
     const TBitmap& Prepared(const TRect& dest);
     void Prepare(int width, int height);
 
-    TBitmap m_picture;
+    mutable TBitmap m_picture;
+    // The contents of the file the picture was read from, while its pixels wait to be decoded.
+    mutable std::vector<std::uint8_t> m_encoded;
+    mutable bool m_decoding = false;
     // The picture as drawn when it must be colour-keyed or scaled, built once per change.
     TBitmap m_prepared;
     bool m_preparedValid = false;

@@ -154,6 +154,26 @@ TEST_F(ImageTest, FailedLoadThrowsAndKeepsThePictureAndItsKind) {
     EXPECT_EQ(At(1, 3), Ink);
 }
 
+TEST_F(ImageTest, APictureReadFromAFileIsDecodedOnlyWhenFirstNeeded) {
+    TImage& image = NewImage(Bounds(0, 0, 8, 8));
+    image.SetVisible(false);
+    image.LoadFromFile(WriteFile("hidden.bmp", Bmp(8, 8, Unique)));
+    Rendered();
+    EXPECT_TRUE(image.PixelsPending()) << "never drawn while hidden";
+    image.SetVisible(true);
+    EXPECT_EQ(At(5, 3), Unique(5, 3));
+    EXPECT_FALSE(image.PixelsPending());
+
+    image.LoadFromFile(WriteFile("asked.bmp", Bmp(5, 6, Unique)));
+    EXPECT_TRUE(image.PixelsPending());
+    EXPECT_EQ(image.Picture().Height(), 6) << "asking for the picture decodes it";
+    EXPECT_FALSE(image.PixelsPending());
+    image.LoadFromFile(WriteFile("replaced.bmp", Bmp(8, 8, KeyedLeftColumn)));
+    image.Picture().SetPixel(2, 2, clYellow);
+    EXPECT_EQ(At(2, 2), clYellow) << "a change to the decoded picture is not lost";
+    EXPECT_EQ(At(0, 0), Key);
+}
+
 TEST_F(ImageTest, PreparedPictureFollowsChangesToPictureAndSize) {
     TImage& image = NewImage(Bounds(0, 0, 20, 20));
     image.SetStretch(true);
