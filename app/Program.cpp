@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include <malloc.h>
+
 #include "app/Form1.h"
 #include "app/Form3.h"
 #include "app/Form4.h"
@@ -34,6 +36,14 @@ void TProgram::CreateScreens() {
     m_application->CreateForm<TForm3>();
     m_application->CreateForm<TForm4>();
     m_application->CreateForm<TForm5>();
+    ReleaseBuildingMemory();
+}
+
+// Reading the layouts and checking their pictures needed large blocks for a moment. Freed,
+// they stay in the heap rather than go back to the system, and the program would carry them
+// for the rest of its run.
+void TProgram::ReleaseBuildingMemory() {
+    malloc_trim(0);
 }
 
 void TProgram::ShowSplash() {

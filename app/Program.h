@@ -21,6 +21,7 @@ private:
     static void RegisterClasses();
     void CreateScreens();
     void ShowSplash();
+    static void ReleaseBuildingMemory();
     static void AnswerDesktopClose();
 
     std::unique_ptr<TApplication> m_application;
