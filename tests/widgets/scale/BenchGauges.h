@@ -2,6 +2,18 @@
 
 #include <string>
 
+// The one needle each of the bench's dials stores: a black triangle, 10 pixels wide at the hub.
+inline std::string BenchGaugePointers() {
+    return R"(    Pointers = <
+      item
+        Size = 10
+        Margin = 0
+        Color = clBlack
+        Style = 3
+      end>
+)";
+}
+
 // The bench's three dials as its screen stores them: the mains voltmeter (0 .. 240, painted
 // face, transparent), the generator ammeter (0 .. 200) and the generator voltmeter (0 .. 14,
 // fifteen major ticks, arc sized automatically).
@@ -39,14 +51,8 @@ inline std::string BenchGaugesLayout() {
     PositionMax_2 = 240
     SectionEnd1_2 = 50
     SectionEnd2_2 = 75
-    Pointers = <
-      item
-        Size = 10
-        Margin = 0
-        Color = clBlack
-        Style = 3
-      end>
-  end
+)" + BenchGaugePointers() +
+           R"(  end
   object iAngularGauge2: TiAngularGauge
     Left = 200
     Top = 20
@@ -79,14 +85,8 @@ inline std::string BenchGaugesLayout() {
     PositionMax_2 = 200
     SectionEnd1_2 = 50
     SectionEnd2_2 = 75
-    Pointers = <
-      item
-        Size = 10
-        Margin = 0
-        Color = clBlack
-        Style = 3
-      end>
-  end
+)" + BenchGaugePointers() +
+           R"(  end
   object iAngularGauge3: TiAngularGauge
     Left = 400
     Top = 20
@@ -121,14 +121,8 @@ inline std::string BenchGaugesLayout() {
     PositionMax_2 = 14
     SectionEnd1_2 = 50
     SectionEnd2_2 = 75
-    Pointers = <
-      item
-        Size = 10
-        Margin = 0
-        Color = clBlack
-        Style = 3
-      end>
-  end
+)" + BenchGaugePointers() +
+           R"(  end
 end
 )";
 }
