@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -19,6 +19,8 @@ constexpr int MinTickMajorCount = 2;
 constexpr int MaxTickCount = 100;
 // More decimals than a double carries only show noise.
 constexpr int MaxLabelDecimals = 18;
+// A sign, the 309 integer digits of the largest double, the point and the decimals.
+constexpr std::size_t MaxFixedLength = 1 + 309 + 1 + MaxLabelDecimals;
 // Steps and spans are products of powers of ten that binary fractions cannot hold exactly;
 // comparisons between them allow this much relative slack.
 constexpr double Slack = 1e-9;
@@ -272,9 +274,12 @@ int TiScaleObject::LabelDecimalsFor(TiPrecisionStyle style, int precision, doubl
 
 std::string TiScaleObject::FormatTickLabel(double value, int decimals) {
     decimals = std::clamp(decimals, 0, MaxLabelDecimals);
-    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, value);
+    // The same digits as "%.*f" in the C locale, without printf's multi-precision detour that
+    // dominated every dial's background paint.
+    std::array<char, MaxFixedLength> digits;
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                       std::chars_format::fixed, decimals);
+    std::string text(digits.data(), written.ptr);
     DropNegativeZero(text);
     const std::size_t point = text.find('.');
     if (point != std::string::npos)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "gui/graphics/Bitmap.h"
 #include "widgets/core/LocaleFloat.h"
@@ -136,6 +138,28 @@ TEST(ScaleLabels, TextIsFixedPointWithTheUsersSeparatorAndNoNegativeZero) {
     EXPECT_EQ(Scale::FormatTickLabel(-2.7e-17, 1), "0" + separator + "0");
     EXPECT_EQ(Scale::FormatTickLabel(-0.4, 0), "0");
     EXPECT_EQ(Scale::FormatTickLabel(3, -2), "3");
+}
+
+TEST(ScaleLabels, DigitsAreThoseOfPrintfsFixedFormatAtEveryScale) {
+    const std::string separator = UserDecimalSeparator();
+    // Ties that round to even, long expansions, the ends of the double range and beyond.
+    const double values[] = {0.5,     1.5,     2.5,   0.125,   0.375,      1e22,
+                             1.7e308, -1e-300, 4.35,  -0.05,   123456.789, 1e-5,
+                             9.995,   0.045,   -1e15, 1.0 / 3, INFINITY,   -INFINITY};
+    for (double value : values) {
+        for (int decimals : {0, 1, 2, 3, 7, 18}) {
+            char printed[400];
+            std::snprintf(printed, sizeof printed, "%.*f", decimals, value);
+            std::string expected = printed;
+            if (expected.find_first_of("123456789") == std::string::npos)
+                expected.erase(0, expected.find_first_not_of('-'));
+            const std::size_t point = expected.find('.');
+            if (point != std::string::npos)
+                expected.replace(point, 1, separator);
+            EXPECT_EQ(Scale::FormatTickLabel(value, decimals), expected)
+                << value << " with " << decimals << " decimals";
+        }
+    }
 }
 
 TEST(ScaleAutoRange, RangesWidenToTheSmallestRoundGridThatCoversThem) {
