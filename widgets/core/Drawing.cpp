@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <span>
 #include <utility>
 
 #include "widgets/core/Numeric.h"
@@ -65,6 +67,53 @@ unsigned CanvasTextFormat(unsigned options) {
 }
 
 constexpr int ArcSteps = 400;
+// Beyond this radius the rotated estimates are not trusted at all.
+constexpr double MaxWalkedRadius = 1e6;
+// How close to a half pixel, relative to the radius, an estimate may come before the exact
+// routine decides; the turning drifts thousands of times less than this.
+constexpr double RoundingGuard = 1e-9;
+
+// The offset rounds the same whichever side of the estimate's tiny error the truth lies.
+bool SafelyRounded(double estimate, double guard) {
+    return std::abs(estimate - std::floor(estimate) - 0.5) > guard;
+}
+
+// PolarPoint at from, from + step, ... and to, ArcSteps + 1 points. The sines and cosines in
+// between come from turning the first direction by the step again and again, which is far
+// cheaper than asking the library 400 times. Where an estimate lies so near a half pixel that
+// the turning's drift could round it the other way, PolarPoint itself decides, so the points are
+// exactly the ones PolarPoint gives.
+void ArcPoints(TPoint center, double radius, double from, double to, std::span<TPoint> points) {
+    const double step = (to - from) / ArcSteps;
+    points.front() = PolarPoint(center, radius, from);
+    points.back() = PolarPoint(center, radius, to);
+    const bool walkable =
+        std::isfinite(from) && std::isfinite(step) && std::abs(radius) < MaxWalkedRadius;
+    const double guard = RoundingGuard * (std::abs(radius) + 1);
+    const double turnCos = std::cos(DegToRad(step));
+    const double turnSin = std::sin(DegToRad(step));
+    double cosine = std::cos(DegToRad(from));
+    double sine = std::sin(DegToRad(from));
+    for (int i = 1; i < ArcSteps; ++i) {
+        const double turnedCos = cosine * turnCos - sine * turnSin;
+        sine = sine * turnCos + cosine * turnSin;
+        cosine = turnedCos;
+        const double x = radius * cosine;
+        const double y = radius * sine;
+        if (walkable && SafelyRounded(x, guard) && SafelyRounded(y, guard))
+            points[i] = {center.X + static_cast<int>(std::floor(x + 0.5)),
+                         center.Y - static_cast<int>(std::floor(y + 0.5))};
+        else
+            points[i] = PolarPoint(center, radius, from + i * step);
+    }
+}
+
+// Steps that stay on the same pixel draw and fill nothing, so they are dropped before the
+// canvas walks them; a quarter arc has about two steps per pixel.
+std::span<const TPoint> WithoutRepeats(std::span<TPoint> points) {
+    const auto end = std::unique(points.begin(), points.end());
+    return {points.begin(), end};
+}
 
 } // namespace
 
@@ -104,23 +153,18 @@ void DrawArcBand(TCanvas& canvas, double radius1, double radius2, TColor color, 
     canvas.Pen().SetColor(color);
     canvas.Brush().SetColor(color);
     const auto [from, to] = std::minmax(angle1, angle2);
-    const double step = (to - from) / ArcSteps;
     // Both arcs and the closing point; on the stack because every gauge repaint comes here.
     std::array<TPoint, 2 * (ArcSteps + 1) + 1> points;
-    points[0] = PolarPoint(center, radius1, from);
-    for (int i = 1; i < ArcSteps; ++i) {
-        points[i] = PolarPoint(center, radius1, from + i * step);
-    }
-    points[ArcSteps] = PolarPoint(center, radius1, to);
+    const std::span<TPoint> firstArc(points.data(), ArcSteps + 1);
+    const std::span<TPoint> secondArc(points.data() + ArcSteps + 1, ArcSteps + 1);
+    ArcPoints(center, radius1, from, to, firstArc);
     if (radius1 == radius2) {
-        canvas.Polyline(std::span(points.data(), ArcSteps + 1));
+        canvas.Polyline(WithoutRepeats(firstArc));
         return;
     }
-    points[ArcSteps + 1] = PolarPoint(center, radius2, to);
-    for (int i = ArcSteps - 1; i >= 1; --i) {
-        points[2 * ArcSteps + 1 - i] = PolarPoint(center, radius2, from + i * step);
-    }
-    points[2 * ArcSteps + 1] = PolarPoint(center, radius2, from);
-    points[2 * ArcSteps + 2] = points[0];
-    canvas.Polygon(points);
+    // The second arc runs back from the second angle to the first.
+    ArcPoints(center, radius2, from, to, secondArc);
+    std::reverse(secondArc.begin(), secondArc.end());
+    points.back() = points.front();
+    canvas.Polygon(WithoutRepeats(points));
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
 #include "support/PixelProbe.h"
 #include "widgets/core/Drawing.h"
+#include "widgets/core/Numeric.h"
 
 namespace {
 
@@ -33,6 +36,23 @@ bool SamePixels(const TBitmap& a, const TBitmap& b) {
         }
     }
     return true;
+}
+
+// The ring sector drawn the plain way: 400 steps along each arc, every point from PolarPoint.
+void ReferenceArcBand(TCanvas& canvas, double radius1, double radius2, TPoint center, double from,
+                      double to) {
+    const double step = (to - from) / 400;
+    std::vector<TPoint> points;
+    for (int i = 0; i <= 400; ++i)
+        points.push_back(PolarPoint(center, radius1, i == 400 ? to : from + i * step));
+    if (radius1 == radius2) {
+        canvas.Polyline(points);
+        return;
+    }
+    for (int i = 400; i >= 0; --i)
+        points.push_back(PolarPoint(center, radius2, i == 0 ? from : from + i * step));
+    points.push_back(points.front());
+    canvas.Polygon(points);
 }
 
 } // namespace
@@ -160,4 +180,26 @@ TEST(DrawingArcBand, BandIsFilledWhicheverWayTheAnglesRun) {
     Picture same(80, 80);
     DrawArcBand(same.canvas, 20, 30, clNavy, {40, 40}, 150, 30);
     EXPECT_TRUE(SamePixels(up.bitmap, same.bitmap));
+}
+
+TEST(DrawingArcBand, EveryPixelIsThePlainPolarPointRecipes) {
+    // Half-pixel radii and angles whose points fall on exact halves test the rounding; the
+    // large radius runs far outside the picture.
+    const double radii[][2] = {{20, 20}, {37.5, 37.5}, {60, 67},   {65.5, 71.5}, {1, 9},
+                               {0, 12},  {125, 125},   {130, 137}, {2500, 2500}};
+    const double angles[][2] = {{180, 90},      {0, 360},  {-45, 45}, {30, 30.5},
+                                {112.5, 157.5}, {90, 450}, {200, 17}};
+    for (const auto& [radius1, radius2] : radii) {
+        for (const auto& [from, to] : angles) {
+            Picture drawn(300, 300);
+            DrawArcBand(drawn.canvas, radius1, radius2, clNavy, {150, 150}, from, to);
+            Picture expected(300, 300);
+            expected.canvas.Pen().SetColor(clNavy);
+            expected.canvas.Brush().SetColor(clNavy);
+            ReferenceArcBand(expected.canvas, radius1, radius2, {150, 150}, std::min(from, to),
+                             std::max(from, to));
+            EXPECT_TRUE(SamePixels(drawn.bitmap, expected.bitmap))
+                << radius1 << ".." << radius2 << " from " << from << " to " << to;
+        }
+    }
 }
