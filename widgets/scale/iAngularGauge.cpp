@@ -311,23 +311,43 @@ std::string TiAngularGauge::TickLabelText(int index) {
 
 TRect TiAngularGauge::TickLabelRect(TCanvas& canvas, int index, TPoint centre) {
     canvas.Font() = TickLabelFont();
-    const TSize text = canvas.TextExtent(TickLabelText(index));
+    return PlacedTickLabel(index, canvas.TextExtent(TickLabelText(index)), centre);
+}
+
+TiAngularGauge::TTickLabels TiAngularGauge::MeasureTickLabels(TCanvas& canvas) {
+    canvas.Font() = TickLabelFont();
+    TTickLabels labels;
+    for (int i = 0; i < TickMajorCount(); ++i) {
+        std::string text = TickLabelText(i);
+        const TSize size = canvas.TextExtent(text);
+        labels.push_back({std::move(text), size});
+    }
+    return labels;
+}
+
+TRect TiAngularGauge::PlacedTickLabel(int index, TSize size, TPoint centre) const {
     const int radius = TickMargin() + m_arcRadius + TickMajorLength() + TickLabelMargin() + 4;
     const double degrees = ValueToAngle(TickValue(index));
-    return TickLabelBox(PolarPoint(centre, radius, degrees), text, degrees, m_tickLabelAlignment);
+    return TickLabelBox(PolarPoint(centre, radius, degrees), size, degrees, m_tickLabelAlignment);
 }
 
 // The labels need a fixed room whatever the radius; the arc gets what is left.
-void TiAngularGauge::ApplyAutoSize(TCanvas& canvas) {
+void TiAngularGauge::ApplyAutoSize(const TTickLabels& labels) {
     m_arcRadius = 0;
     TBox box(TPoint{0, 0});
-    for (int i = 0; i < TickMajorCount(); ++i)
-        box.Add(TickLabelRect(canvas, i, {0, 0}));
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i)
+        box.Add(PlacedTickLabel(i, labels[i].Size, {0, 0}));
     const int space = std::min(Width() - (box.MaxX - box.MinX), Height() - (box.MaxY - box.MinY));
     m_arcRadius = AutoArcRadius(space, m_arcRangeDegrees, m_outerMargin, m_hubSize);
 }
 
 TPoint TiAngularGauge::GetCenterPoint(TCanvas& canvas) {
+    const bool centred = m_autoCenter || m_autoSize;
+    m_centre = CentreAmong(canvas, centred ? MeasureTickLabels(canvas) : TTickLabels());
+    return m_centre;
+}
+
+TPoint TiAngularGauge::CentreAmong(TCanvas& canvas, const TTickLabels& labels) {
     TPoint centre = TiGaugeComponent::GetCenterPoint(canvas);
     if (m_autoCenter || m_autoSize) {
         TBox box(centre);
@@ -338,30 +358,33 @@ TPoint TiAngularGauge::GetCenterPoint(TCanvas& canvas) {
         double value = PositionMin();
         for (int i = 0; i < CentringPoints && value < PositionMax(); ++i, value += step)
             box.Add(PolarPoint(centre, radius, ValueToAngle(value)));
-        for (int i = 0; i < TickMajorCount(); ++i)
-            box.Add(TickLabelRect(canvas, i, centre));
+        for (int i = 0; i < static_cast<int>(labels.size()); ++i)
+            box.Add(PlacedTickLabel(i, labels[i].Size, centre));
         centre.X += -((box.MinX + box.MaxX - Width()) / 2) + OffsetX();
         centre.Y += -((box.MinY + box.MaxY - Height()) / 2) + OffsetY();
     }
-    m_centre = centre;
     return centre;
 }
 
 void TiAngularGauge::DrawWidget(TCanvas& canvas) {
-    // The centre and an automatic radius change only with what changes the background.
+    // The labels, the centre and an automatic radius change only with what changes the
+    // background.
     const bool rebuild = !CachedDrawing() || BackGroundChanged();
+    TTickLabels labels;
     if (rebuild) {
+        if (ShowTickLabels() || m_autoCenter || m_autoSize)
+            labels = MeasureTickLabels(canvas);
         if (m_autoSize)
-            ApplyAutoSize(canvas);
-        GetCenterPoint(canvas);
+            ApplyAutoSize(labels);
+        m_centre = CentreAmong(canvas, labels);
     }
     const TPoint centre = m_centre;
     // Background, face, sections, arcs, ticks, tick labels and free labels: the static picture.
     if (!CachedDrawing()) {
-        DrawStatic(canvas, centre);
+        DrawStatic(canvas, centre, labels);
     } else {
         if (BackGroundChanged()) {
-            DrawStatic(GetBackGroundBitmap().Canvas(), centre);
+            DrawStatic(GetBackGroundBitmap().Canvas(), centre, labels);
             ClearBackGroundChange();
         }
         DrawCachedBackground(canvas);
@@ -376,14 +399,14 @@ void TiAngularGauge::DrawWidget(TCanvas& canvas) {
         DrawHub(canvas, centre, m_hubSize, m_hubColor);
 }
 
-void TiAngularGauge::DrawStatic(TCanvas& canvas, TPoint centre) {
+void TiAngularGauge::DrawStatic(TCanvas& canvas, TPoint centre, const TTickLabels& labels) {
     DrawBackground(canvas, BackGroundColor());
     if (m_panelFaceStyle != ipfsNone)
         DrawPanelFace(canvas, {Width(), Height()}, m_panelFaceSize, m_panelFaceOuterColor,
                       m_panelFaceInnerColor);
     DrawSections(canvas, centre);
     DrawArcs(canvas, centre);
-    DrawTicks(canvas, centre);
+    DrawTicks(canvas, centre, labels);
     // The free labels never move with the value, so they belong to the static picture.
     DrawFreeLabel(canvas, centre, m_label1);
     DrawFreeLabel(canvas, centre, m_label2);
@@ -409,8 +432,10 @@ void TiAngularGauge::DrawArcs(TCanvas& canvas, TPoint centre) {
                     centre, from, to);
 }
 
-void TiAngularGauge::DrawTicks(TCanvas& canvas, TPoint centre) {
+void TiAngularGauge::DrawTicks(TCanvas& canvas, TPoint centre, const TTickLabels& labels) {
     canvas.Brush().SetStyle(bsClear);
+    if (ShowTickLabels())
+        canvas.Font() = TickLabelFont();
     const double start = TickStart();
     const double end = TickEnd();
     const double majorStep = (end - start) / (TickMajorCount() - 1);
@@ -426,9 +451,10 @@ void TiAngularGauge::DrawTicks(TCanvas& canvas, TPoint centre) {
             const TPoint to = PolarPoint(centre, inner, degrees);
             DrawLine(canvas, from.X, from.Y, to.X, to.Y);
         }
-        if (ShowTickLabels()) {
-            TRect rect = TickLabelRect(canvas, i, centre);
-            DrawTextWithOptions(canvas, TickLabelText(i), rect, TickLabelOptions);
+        // A customising handler that changed the tick count while it ran has fewer labels.
+        if (ShowTickLabels() && i < static_cast<int>(labels.size())) {
+            TRect rect = PlacedTickLabel(i, labels[i].Size, centre);
+            DrawTextWithOptions(canvas, labels[i].Text, rect, TickLabelOptions);
         }
         if (ShowTicksMinor() && i < TickMajorCount() - 1) {
             canvas.Pen().SetColor(TickMinorColor());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gui/graphics/Font.h"
 #include "widgets/scale/AngularGaugeDrawing.h"
@@ -120,14 +121,26 @@ private:
         TiAlignmentVertical Vertical = iavCenter;
     };
 
+    // A major tick's label text and its size in the tick label font.
+    struct TTickLabel {
+        std::string Text;
+        TSize Size;
+    };
+    using TTickLabels = std::vector<TTickLabel>;
+
     double TickStart() const;
     double TickEnd() const;
-    void ApplyAutoSize(TCanvas& canvas);
+    // Every label is formatted, customised and measured once per picture of the background, and
+    // the sizing, the centring and the drawing share the results.
+    TTickLabels MeasureTickLabels(TCanvas& canvas);
+    TRect PlacedTickLabel(int index, TSize size, TPoint centre) const;
+    void ApplyAutoSize(const TTickLabels& labels);
+    TPoint CentreAmong(TCanvas& canvas, const TTickLabels& labels);
 
-    void DrawStatic(TCanvas& canvas, TPoint centre);
+    void DrawStatic(TCanvas& canvas, TPoint centre, const TTickLabels& labels);
     void DrawSections(TCanvas& canvas, TPoint centre);
     void DrawArcs(TCanvas& canvas, TPoint centre);
-    void DrawTicks(TCanvas& canvas, TPoint centre);
+    void DrawTicks(TCanvas& canvas, TPoint centre, const TTickLabels& labels);
     void DrawMinorTick(TCanvas& canvas, TPoint centre, double value);
     void DrawFillTicks(TCanvas& canvas, TPoint centre, double start, double end, double step);
     void DrawFreeLabel(TCanvas& canvas, TPoint centre, const TFreeLabel& label);
