@@ -73,9 +73,15 @@ constexpr double MaxWalkedRadius = 1e6;
 // routine decides; the turning drifts thousands of times less than this.
 constexpr double RoundingGuard = 1e-9;
 
+// std::floor for values well inside the int range, without a call into the maths library.
+int FloorToInt(double value) {
+    const int whole = static_cast<int>(value);
+    return value < whole ? whole - 1 : whole;
+}
+
 // The offset rounds the same whichever side of the estimate's tiny error the truth lies.
 bool SafelyRounded(double estimate, double guard) {
-    return std::abs(estimate - std::floor(estimate) - 0.5) > guard;
+    return std::abs(estimate - FloorToInt(estimate) - 0.5) > guard;
 }
 
 // PolarPoint at from, from + step, ... and to, ArcSteps + 1 points. The sines and cosines in
@@ -101,8 +107,7 @@ void ArcPoints(TPoint center, double radius, double from, double to, std::span<T
         const double x = radius * cosine;
         const double y = radius * sine;
         if (walkable && SafelyRounded(x, guard) && SafelyRounded(y, guard))
-            points[i] = {center.X + static_cast<int>(std::floor(x + 0.5)),
-                         center.Y - static_cast<int>(std::floor(y + 0.5))};
+            points[i] = {center.X + FloorToInt(x + 0.5), center.Y - FloorToInt(y + 0.5)};
         else
             points[i] = PolarPoint(center, radius, from + i * step);
     }
