@@ -72,6 +72,8 @@ private:
     void AddForm(TForm* form);
     void Stack(TForm& form);
     void ActivationChanged(TForm* previous);
+    // Something is dirty and the last frame is at least one display frame old.
+    bool FrameDue() const;
     std::optional<std::int64_t> NextDeadline() const;
 
     std::unique_ptr<TPlatform> m_platform;

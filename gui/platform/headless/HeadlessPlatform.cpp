@@ -23,6 +23,7 @@ void THeadlessPlatform::ShowErrorMessage(const std::string& title, const std::st
 }
 
 void THeadlessPlatform::WaitAndDispatch(std::optional<std::int64_t> deadline) {
+    ++m_wakeUps;
     if (!deadline) {
         m_idleForever = true;
         Application->Terminate();

@@ -75,6 +75,8 @@ public:
     std::vector<TRect> TakePresented();
     static constexpr std::size_t PresentedKept = 4096;
     bool IdleForever() const { return m_idleForever; }
+    // How many times the loop has waited: one per timer tick or frame it had to wake for.
+    int WakeUps() const { return m_wakeUps; }
 
 private:
     using MouseDelivery = std::function<void(TInputRouter&, TForm&, TPoint client)>;
@@ -91,4 +93,5 @@ private:
     std::vector<std::string> m_opened;
     std::vector<TRect> m_presented;
     bool m_idleForever = false;
+    int m_wakeUps = 0;
 };

@@ -9,8 +9,45 @@
 
 namespace {
 
+// A window that notes the clock at each of its paints.
+class TTimedWindow : public TFilledWindow {
+public:
+    using TFilledWindow::TFilledWindow;
+    const std::vector<std::int64_t>& PaintTimes() const { return m_times; }
+
+protected:
+    void Paint() override {
+        m_times.push_back(Application->TickCount());
+        TFilledWindow::Paint();
+    }
+
+private:
+    std::vector<std::int64_t> m_times;
+};
+
 class TimerTest : public FrameworkFixture {
 protected:
+    TTimedWindow* ShowTimedWindow() {
+        TForm* main = App().CreateForm<TForm>();
+        main->SetBounds(0, 0, 100, 100);
+        return new TTimedWindow(main, Bounds(0, 0, 50, 50), clRed);
+    }
+
+    // Runs the loop with a timer that asks the window to repaint on every tick until the
+    // program ends at the given time; returns when the window painted.
+    std::vector<std::int64_t> RunAnimation(int interval, std::int64_t until) {
+        TTimedWindow* window = ShowTimedWindow();
+        TTimer busy(nullptr);
+        busy.SetInterval(interval);
+        busy.OnTimer = [&](TObject*) {
+            window->Invalidate();
+            if (App().TickCount() >= until)
+                App().MainForm()->Close();
+        };
+        App().Run();
+        return window->PaintTimes();
+    }
+
     int CountTicks(int interval, std::int64_t ms) {
         TTimer timer(nullptr);
         timer.SetInterval(interval);
@@ -92,20 +129,36 @@ TEST_F(TimerTest, ClosingTheMainFormFromATimerEndsTheLoop) {
 }
 
 TEST_F(TimerTest, TheLoopPaintsAtMostOncePerDisplayFrame) {
-    TForm* main = App().CreateForm<TForm>();
-    main->SetBounds(0, 0, 100, 100);
-    auto* window = new TFilledWindow(main, Bounds(0, 0, 50, 50), clRed);
-    TTimer busy(nullptr);
-    busy.SetInterval(3);
-    busy.OnTimer = [&](TObject*) {
-        window->Invalidate();
-        if (App().TickCount() >= 480)
-            main->Close();
-    };
+    // The timer asks 160 times in 480 ms.
+    const std::vector<std::int64_t> paints = RunAnimation(3, 480);
+    ASSERT_GE(paints.size(), 25u);
+    for (std::size_t i = 1; i < paints.size(); ++i) {
+        EXPECT_GE(paints[i] - paints[i - 1], 16) << "paint " << i;
+        // Painted at the first tick after the frame's time, which wakes the loop anyway.
+        EXPECT_LE(paints[i] - paints[i - 1], 16 + 3) << "paint " << i;
+    }
+}
+
+TEST_F(TimerTest, AnAnimationFasterThanTheDisplayWakesTheLoopOnlyForItsTicks) {
+    const std::vector<std::int64_t> paints = RunAnimation(10, 500);
+    // Fifty ticks, the last of which ends the program, and no wake-up for a frame alone.
+    EXPECT_EQ(Platform().WakeUps(), 50);
+    std::vector<std::int64_t> every20;
+    for (std::int64_t t = 0; t < 500; t += 20)
+        every20.push_back(t);
+    EXPECT_EQ(paints, every20);
+}
+
+TEST_F(TimerTest, AFrameWaitsForATimerDueShortlyAfterItsTimeButNoLonger) {
+    TTimedWindow* window = ShowTimedWindow();
+    // Dirty at 5: the frame is due at 16 and a timer at 22 shows its change in the same frame.
+    App().StartTimer(5, 1000, [&] { window->Invalidate(); });
+    App().StartTimer(22, 1000, [&] { window->SetColor(clBlue); });
+    // Dirty at 25: the frame is due at 38 and the next timer, at 60, is too far off.
+    App().StartTimer(25, 1000, [&] { window->Invalidate(); });
+    App().StartTimer(60, 1000, [&] { App().MainForm()->Close(); });
     App().Run();
-    // 480 ms hold 30 frames of 16 ms; the timer asked 160 times.
-    EXPECT_GE(window->Paints(), 29);
-    EXPECT_LE(window->Paints(), 31);
+    EXPECT_EQ(window->PaintTimes(), (std::vector<std::int64_t>{0, 22, 38}));
 }
 
 } // namespace
