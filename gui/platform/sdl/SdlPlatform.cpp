@@ -1,5 +1,7 @@
 #include "gui/platform/sdl/SdlPlatform.h"
 
+#include <poll.h>
+
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -12,6 +14,7 @@
 #include "gui/framework/Utf8.h"
 #include "gui/graphics/Exception.h"
 #include "gui/platform/ShellOpen.h"
+#include "gui/platform/sdl/SdlDisplayConnection.h"
 #include "gui/platform/sdl/SdlInput.h"
 #include "gui/platform/sdl/SdlWindow.h"
 
@@ -101,6 +104,8 @@ void TSdlPlatform::FormShown(TForm& form) {
     if (found == m_windows.end())
         found = m_windows.emplace(&form, std::make_unique<TSdlWindow>(form)).first;
     TSdlWindow& window = *found->second;
+    if (m_connection < 0)
+        m_connection = SdlDisplayConnection(window.Handle());
     window.Apply(Application->Title());
     window.Show();
     window.Raise();
@@ -180,6 +185,34 @@ void TSdlPlatform::WaitAndDispatch(std::optional<std::int64_t> deadline) {
 }
 
 bool TSdlPlatform::WaitForEvent(std::optional<std::int64_t> deadline, SDL_Event& event) {
+    if (m_connection < 0)
+        return WaitThroughSdl(deadline, event);
+    // SDL's own wait reads the display connection over and over on every wake-up, some fifteen
+    // system calls, and an animation wakes the loop a hundred times a second. Here one reading
+    // takes whatever the connection holds, then the loop sleeps on its socket: a timer's
+    // wake-up costs no more than the sleep itself.
+    if (TakeEvent(event))
+        return true;
+    int timeout = -1;
+    if (deadline) {
+        const std::int64_t wait = *deadline - TickCount();
+        if (wait <= 0)
+            return false;
+        timeout = static_cast<int>(std::min<std::int64_t>(wait, INT_MAX));
+    }
+    pollfd connection{m_connection, POLLIN, 0};
+    // Timed out, or a signal, which SDL turns into an event on the next reading.
+    if (poll(&connection, 1, timeout) <= 0)
+        return false;
+    return TakeEvent(event);
+}
+
+bool TSdlPlatform::TakeEvent(SDL_Event& event) {
+    SDL_PumpEvents();
+    return SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+}
+
+bool TSdlPlatform::WaitThroughSdl(std::optional<std::int64_t> deadline, SDL_Event& event) {
     if (!deadline)
         return SDL_WaitEvent(&event) == 1;
     const std::int64_t wait = *deadline - TickCount();

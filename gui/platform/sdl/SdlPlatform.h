@@ -45,6 +45,10 @@ public:
 
 private:
     bool WaitForEvent(std::optional<std::int64_t> deadline, SDL_Event& event);
+    // Reads the display connection once and takes the first event that SDL then holds.
+    bool TakeEvent(SDL_Event& event);
+    // For drivers without a connection to sleep on, and before the first window.
+    bool WaitThroughSdl(std::optional<std::int64_t> deadline, SDL_Event& event);
     void Dispatch(const SDL_Event& event);
     void DispatchWindowEvent(const SDL_WindowEvent& event);
     void DispatchButton(const SDL_MouseButtonEvent& event);
@@ -60,6 +64,9 @@ private:
 
     std::map<const TForm*, std::unique_ptr<TSdlWindow>> m_windows;
     std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> m_cursors{};
+    // The display connection's socket once a window has shown it; -1 until then and for
+    // drivers that keep none.
+    int m_connection = -1;
     Uint32 m_buttons = 0;
     std::int64_t m_wakeUps = 0;
     std::int64_t m_presents = 0;
