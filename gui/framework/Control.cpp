@@ -86,7 +86,7 @@ void TControl::Invalidate() {
 
 void TControl::InvalidateRect(const TRect& rect) {
     if (m_parent)
-        m_parent->Compositor().Invalidate(rect);
+        m_parent->Compositor().Invalidate(*this, rect);
 }
 
 void TControl::ButtonPressed(TMouseButton button, TShiftState shift, int x, int y,

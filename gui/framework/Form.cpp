@@ -207,6 +207,7 @@ void TForm::RemoveControl(TControl* control) {
     if (control->Visible())
         m_compositor->Invalidate(control->BoundsRect());
     std::erase(m_controls, control);
+    m_compositor->StackChanged();
     if (m_activeControl == control)
         m_activeControl = nullptr;
 }

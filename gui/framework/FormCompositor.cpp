@@ -45,7 +45,17 @@ void TFormCompositor::Invalidate(const TRect& area) {
         MergeInto(*m_target, clipped);
 }
 
+void TFormCompositor::Invalidate(const TControl& control, const TRect& area) {
+    // Windowed controls lie above every graphic layer that is kept.
+    if (!control.IsWindowed())
+        for (int layer = 0; layer < m_form.ControlCount(); ++layer)
+            if (m_form.Controls(layer) == &control)
+                m_layers.Changed(layer, area.Intersect(m_form.ClientRect()));
+    Invalidate(area);
+}
+
 void TFormCompositor::InvalidateAll() {
+    m_layers.Clear();
     m_target->clear();
     Invalidate(m_form.ClientRect());
 }
@@ -141,11 +151,16 @@ int TFormCompositor::FirstVisibleLayer(const TRect& area, const TWinControl* sto
 
 void TFormCompositor::ComposeGraphics(const TRect& area) {
     TCanvas& canvas = m_backBuffer.Canvas();
-    canvas.SetClipRect(area);
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(m_form.Color());
-    canvas.FillRect(area);
-    for (int i = 0; i < m_form.ControlCount(); ++i) {
+    int first = m_layers.Restore(area, m_backBuffer);
+    if (first < 0) {
+        canvas.SetClipRect(area);
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(m_form.Color());
+        canvas.FillRect(area);
+        first = 0;
+    }
+    for (int i = first; i < m_form.ControlCount(); ++i) {
+        m_layers.Capture(i, area, m_backBuffer);
         TControl* control = m_form.Controls(i);
         const TRect part = area.Intersect(control->BoundsRect());
         if (control->IsWindowed() || !control->Visible() || part.IsEmpty())

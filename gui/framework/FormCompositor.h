@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "gui/framework/LayerCache.h"
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Geometry.h"
 
+class TControl;
 class TForm;
 class TWinControl;
 
@@ -19,7 +21,12 @@ public:
     explicit TFormCompositor(TForm& form);
 
     void Invalidate(const TRect& area);
+    // The control's look changed within the area (form coordinates).
+    void Invalidate(const TControl& control, const TRect& area);
+    // Everything is drawn afresh: the form's colour or size changed.
     void InvalidateAll();
+    // A control was added or removed, which renumbers the layers above it.
+    void StackChanged() { m_layers.Clear(); }
     bool Dirty() const { return !m_dirty.empty() || m_paintPending; }
     void ControlNeedsPaint() { m_paintPending = true; }
 
@@ -29,6 +36,8 @@ public:
 
     void ComposeBeneath(const TWinControl& control, TBitmap& target);
     bool PointVisible(const TWinControl& control, TPoint point) const;
+
+    const TLayerCache& Layers() const { return m_layers; }
 
 private:
     void ResizeBackBuffer();
@@ -44,4 +53,5 @@ private:
     std::vector<TRect> m_dirty;
     std::vector<TRect>* m_target = &m_dirty;
     bool m_paintPending = false;
+    TLayerCache m_layers;
 };
