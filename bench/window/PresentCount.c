@@ -1,4 +1,4 @@
-/* Preloaded into the program by measure-bench.sh: counts the calls that show window pixels in an
+/* Preloaded into the program by measure-bench-screen.sh: counts the calls that show window pixels in an
  * 8-byte file, named by STEND_PRESENT_COUNT_FILE, that is mapped into memory, so the script can
  * read the count at any moment while the program itself does no input or output for it. The
  * calls go on to SDL unchanged. */

@@ -16,25 +16,11 @@ shot=${3:+$(realpath -m "$3")}
 [ -x "$run_dir/stend" ] || { echo "measure-bench-screen: no program in $run_dir" >&2; exit 2; }
 command -v xdotool >/dev/null || { echo "measure-bench-screen: xdotool is needed" >&2; exit 2; }
 
-if [ -z "${STEND_MEASURE_INSIDE:-}" ]; then
-    exec env STEND_MEASURE_INSIDE=1 xvfb-run -a -s "-screen 0 1024x768x24" \
-        "$0" "$run_dir" "$seconds" "$shot"
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/stend-measure-XXXXXX")
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# shellcheck disable=SC2046
-cc -shared -fPIC -O2 -o "$work/present-count.so" "$here/PresentCount.c" $(pkg-config --cflags sdl2) -ldl
-
-cd "$run_dir"
-LD_PRELOAD="$work/present-count.so" STEND_PRESENT_COUNT_FILE="$work/presents" ./stend &
-pid=$!
-cd - >/dev/null
+# shellcheck source=bench/window/xvfb-session.sh
+. "$here/xvfb-session.sh"
+xvfb_session "$0" "$run_dir" "$seconds" "$shot"
+build_shim PresentCount
+start_program "$run_dir" PresentCount STEND_PRESENT_COUNT_FILE="$work/presents"
 
 alive() {
     kill -0 "$pid" 2>/dev/null || { echo "measure-bench-screen: the program ended" >&2; exit 1; }

@@ -12,34 +12,16 @@ run_dir=$(realpath "${1:-$here/../../build/run}")
 runs=${2:-9}
 [ -x "$run_dir/stend" ] || { echo "measure-window: no program in $run_dir" >&2; exit 2; }
 
-if [ -z "${STEND_MEASURE_INSIDE:-}" ]; then
-    exec env STEND_MEASURE_INSIDE=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$run_dir" "$runs"
-fi
+# shellcheck source=bench/window/xvfb-session.sh
+. "$here/xvfb-session.sh"
+xvfb_session "$0" "$run_dir" "$runs"
+build_shim FirstPresent
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/stend-measure-XXXXXX")
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# shellcheck disable=SC2046
-cc -shared -fPIC -O2 -o "$work/first-present.so" "$here/FirstPresent.c" $(pkg-config --cflags sdl2) -ldl
-
-# Starts the program in its run-time folder with the first present noted; sets pid and t0 (µs).
+# Starts the program with the first present noted; sets pid and t0 (µs).
 start() {
     rm -f "$work/present"
-    cd "$run_dir"
     t0=${EPOCHREALTIME/./}
-    LD_PRELOAD="$work/first-present.so" STEND_FIRST_PRESENT_FILE="$work/present" ./stend &
-    pid=$!
-    cd - >/dev/null
-}
-
-stop() {
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    pid=""
+    start_program "$run_dir" FirstPresent STEND_FIRST_PRESENT_FILE="$work/present"
 }
 
 times=()
@@ -51,7 +33,7 @@ for _ in $(seq "$runs"); do
     done
     [ -s "$work/present" ] || { echo "measure-window: no frame within 2 s" >&2; exit 1; }
     times+=($((($(cat "$work/present") - t0) / 100)))
-    stop
+    stop_program
 done
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))
 median=${sorted[$((runs / 2))]}
@@ -67,4 +49,3 @@ size=$(awk '/^VmSize/ { print $2 }' "/proc/$pid/status")
 gl=$(grep -c -E '/(libGL|libGLX|libEGL|libLLVM|[a-z_]*_dri)[^/]*\.so' "/proc/$pid/maps" || true)
 printf 'idle menu: resident %d MB, virtual %d MB, GL driver mappings %d\n' \
     $((rss / 1024)) $((size / 1024)) "$gl"
-stop
