@@ -118,8 +118,11 @@ void TSpeedButton::SetEnabled(bool value) {
 }
 
 void TSpeedButton::SetVisible(bool value) {
-    if (!value)
+    // Shown again, the button looks released and not hot.
+    if (!value && (m_pressed || m_mouseInControl)) {
         m_pressed = m_mouseInControl = false;
+        Invalidate();
+    }
     TGraphicControl::SetVisible(value);
 }
 

@@ -49,7 +49,8 @@ void TControl::SetVisible(bool value) {
     m_visible = value;
     if (!value && Application)
         Application->Input().ControlUnavailable(this);
-    InvalidateRect(BoundsRect());
+    if (m_parent)
+        m_parent->Compositor().ShownOrHidden(*this);
 }
 
 void TControl::SetEnabled(bool value) {
@@ -82,6 +83,8 @@ void TControl::SetParent(TForm* value) {
 void TControl::Invalidate() {
     if (m_visible)
         InvalidateRect(BoundsRect());
+    else if (m_parent)
+        m_parent->Compositor().ChangedWhileHidden(*this);
 }
 
 void TControl::InvalidateRect(const TRect& rect) {

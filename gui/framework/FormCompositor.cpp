@@ -37,7 +37,7 @@ bool Covers(const TControl& window, const TRect& area) {
 
 } // namespace
 
-TFormCompositor::TFormCompositor(TForm& form) : m_form(form) {}
+TFormCompositor::TFormCompositor(TForm& form) : m_form(form), m_layers(form) {}
 
 void TFormCompositor::Invalidate(const TRect& area) {
     const TRect clipped = area.Intersect(m_form.ClientRect());
@@ -46,12 +46,31 @@ void TFormCompositor::Invalidate(const TRect& area) {
 }
 
 void TFormCompositor::Invalidate(const TControl& control, const TRect& area) {
-    // Windowed controls lie above every graphic layer that is kept.
-    if (!control.IsWindowed())
-        for (int layer = 0; layer < m_form.ControlCount(); ++layer)
-            if (m_form.Controls(layer) == &control)
-                m_layers.Changed(layer, area.Intersect(m_form.ClientRect()));
+    if (const int layer = GraphicLayer(control); layer >= 0)
+        m_layers.Changed(layer, area.Intersect(m_form.ClientRect()));
     Invalidate(area);
+}
+
+void TFormCompositor::ShownOrHidden(const TControl& control) {
+    const TRect area = control.BoundsRect();
+    if (const int layer = GraphicLayer(control); layer >= 0)
+        m_layers.ShownOrHidden(layer, area.Intersect(m_form.ClientRect()));
+    Invalidate(area);
+}
+
+void TFormCompositor::ChangedWhileHidden(const TControl& control) {
+    if (const int layer = GraphicLayer(control); layer >= 0)
+        m_layers.Changed(layer, control.BoundsRect().Intersect(m_form.ClientRect()));
+}
+
+int TFormCompositor::GraphicLayer(const TControl& control) const {
+    // Windowed controls lie above every graphic layer that is kept.
+    if (control.IsWindowed())
+        return -1;
+    for (int layer = 0; layer < m_form.ControlCount(); ++layer)
+        if (m_form.Controls(layer) == &control)
+            return layer;
+    return -1;
 }
 
 void TFormCompositor::InvalidateAll() {
@@ -150,6 +169,8 @@ int TFormCompositor::FirstVisibleLayer(const TRect& area, const TWinControl* sto
 }
 
 void TFormCompositor::ComposeGraphics(const TRect& area) {
+    if (m_layers.RestoreComposed(area, m_backBuffer))
+        return;
     TCanvas& canvas = m_backBuffer.Canvas();
     int first = m_layers.Restore(area, m_backBuffer);
     if (first < 0) {
@@ -170,6 +191,7 @@ void TFormCompositor::ComposeGraphics(const TRect& area) {
         auto* graphic = static_cast<TGraphicControl*>(control);
         Guarded([&] { graphic->Paint(canvas); });
     }
+    m_layers.CaptureComposed(area, m_backBuffer);
 }
 
 void TFormCompositor::ComposeBeneath(const TWinControl& control, TBitmap& target) {

@@ -23,6 +23,10 @@ public:
     void Invalidate(const TRect& area);
     // The control's look changed within the area (form coordinates).
     void Invalidate(const TControl& control, const TRect& area);
+    // The control was shown or hidden.
+    void ShownOrHidden(const TControl& control);
+    // The hidden control changed its look, which shows when it is shown again.
+    void ChangedWhileHidden(const TControl& control);
     // Everything is drawn afresh: the form's colour or size changed.
     void InvalidateAll();
     // A control was added or removed, which renumbers the layers above it.
@@ -42,6 +46,8 @@ public:
 private:
     void ResizeBackBuffer();
     void PaintWindows();
+    // The index of a graphic control among the form's controls; -1 for a windowed one.
+    int GraphicLayer(const TControl& control) const;
     void ComposeArea(const TRect& area, const TWinControl* stopAt);
     int FirstVisibleLayer(const TRect& area, const TWinControl* stopAt) const;
     // The form's colour and its graphic controls, beneath every windowed control.

@@ -65,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(LayerCacheTest, PicturesShownInTurnRecomposeOnlyTheLayersFromTheChangedOneUp) {
+TEST_F(LayerCacheTest, PicturesShownInTurnAreComposedOverTheLayersBeneathThemKeptOnce) {
     TForm* form = NewForm();
     auto* background = new TInsetPicture(form, Bounds(0, 0, 200, 150), 0, clGray);
     auto* pulley = new TInsetPicture(form, Bounds(20, 20, 100, 100), 10, clGreen);
@@ -91,6 +91,19 @@ TEST_F(LayerCacheTest, PicturesShownInTurnRecomposeOnlyTheLayersFromTheChangedOn
     }
     EXPECT_EQ(background->Paints(), backgroundPaints);
     EXPECT_EQ(pulley->Paints(), pulleyPaints);
+    // Both sets of shown pictures have been composed once: coming round again is a copy.
+    const int phasePaints = phase1->Paints() + phase2->Paints();
+    for (int tick = 0; tick < 4; ++tick) {
+        phase2->SetVisible(tick % 2 == 0);
+        EXPECT_EQ(Render(*form).Pixel(70, 70), tick % 2 == 0 ? clBlue : clRed);
+    }
+    EXPECT_EQ(phase1->Paints() + phase2->Paints(), phasePaints);
+    // A picture that changes while hidden shows its new look when shown again.
+    phase2->SetVisible(false);
+    Render(*form);
+    phase2->SetColor(clAqua);
+    phase2->SetVisible(true);
+    EXPECT_EQ(Render(*form).Pixel(70, 70), clAqua);
 
     // A change beneath the kept layers is drawn, and they are kept afresh.
     pulley->SetColor(clYellow);
