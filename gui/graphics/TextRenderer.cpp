@@ -1,14 +1,24 @@
 #include "gui/graphics/TextRenderer.h"
 
 #include <glib.h>
+#include <pixman.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "gui/graphics/Color.h"
 #include "gui/graphics/Font.h"
 #include "gui/graphics/FontResolver.h"
+#include "gui/graphics/Geometry.h"
 
 namespace {
 
 constexpr std::size_t kMaxCachedLayouts = 2048;
+// Room around the ink extents for the anti-aliased fringe of hinted glyphs.
+constexpr int kStampMargin = 4;
+// A text drawn once, as most of a long page is, is not worth a stamp.
+constexpr int kDrawsBeforeStamp = 2;
 
 int CeilPixels(int pangoUnits) {
     return (pangoUnits + PANGO_SCALE - 1) / PANGO_SCALE;
@@ -34,6 +44,68 @@ void AddAttribute(PangoAttrList* list, PangoAttribute* attribute, int first, int
     attribute->start_index = static_cast<guint>(first);
     attribute->end_index = static_cast<guint>(last);
     pango_attr_list_insert(list, attribute);
+}
+
+pixman_format_code_t PixmanFormat(cairo_format_t format) {
+    switch (format) {
+    case CAIRO_FORMAT_ARGB32:
+        return PIXMAN_a8r8g8b8;
+    case CAIRO_FORMAT_RGB24:
+        return PIXMAN_x8r8g8b8;
+    default:
+        return static_cast<pixman_format_code_t>(0);
+    }
+}
+
+bool IsIdentity(const cairo_matrix_t& m) {
+    return m.xx == 1 && m.yx == 0 && m.xy == 0 && m.yy == 1 && m.x0 == 0 && m.y0 == 0;
+}
+
+// The pixel rectangle the context draws into, when its clip is one whole-pixel rectangle (or
+// nothing at all, giving an empty one).
+std::optional<TRect> PixelClip(cairo_t* cr) {
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+    std::optional<TRect> clip;
+    if (list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles <= 1) {
+        clip = TRect{};
+        if (list->num_rectangles == 1) {
+            const cairo_rectangle_t& r = list->rectangles[0];
+            clip = TRect{static_cast<int>(r.x), static_cast<int>(r.y),
+                         static_cast<int>(r.x + r.width), static_cast<int>(r.y + r.height)};
+            if (clip->Left != r.x || clip->Top != r.y || clip->Right != r.x + r.width ||
+                clip->Bottom != r.y + r.height)
+                clip.reset();
+        }
+    }
+    cairo_rectangle_list_destroy(list);
+    return clip;
+}
+
+// The smallest rectangle holding every pixel of the mask that is not empty; pixels outside it
+// would leave the target as it is.
+TRect Inked(cairo_surface_t* mask) {
+    const int width = cairo_image_surface_get_width(mask);
+    const int height = cairo_image_surface_get_height(mask);
+    const int stride = cairo_image_surface_get_stride(mask);
+    const unsigned char* data = cairo_image_surface_get_data(mask);
+    TRect inked{width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (data[static_cast<std::size_t>(y) * stride + x] != 0) {
+                inked = {std::min(inked.Left, x), std::min(inked.Top, y),
+                         std::max(inked.Right, x + 1), std::max(inked.Bottom, y + 1)};
+            }
+        }
+    }
+    return inked.IsEmpty() ? TRect{} : inked;
+}
+
+// The source cairo makes of an 8-bit colour: each channel c becomes c * 257 of 65535.
+pixman_image_t* SolidColor(TColor rgb) {
+    const pixman_color_t color{static_cast<std::uint16_t>(GetRValue(rgb) * 257),
+                               static_cast<std::uint16_t>(GetGValue(rgb) * 257),
+                               static_cast<std::uint16_t>(GetBValue(rgb) * 257), 0xFFFF};
+    return pixman_image_create_solid_fill(&color);
 }
 
 } // namespace
@@ -67,9 +139,19 @@ TextRenderer::~TextRenderer() {
 
 void TextRenderer::ClearLayouts() {
     for (auto& [key, entry] : m_layouts) {
-        g_object_unref(entry.layout);
+        FreeLayout(entry);
     }
     m_layouts.clear();
+}
+
+void TextRenderer::FreeLayout(LayoutEntry& entry) {
+    g_object_unref(entry.layout);
+    if (entry.stampImage) {
+        pixman_image_unref(entry.stampImage);
+    }
+    if (entry.stamp) {
+        cairo_surface_destroy(entry.stamp);
+    }
 }
 
 TextRenderer::Metrics TextRenderer::Measure(PangoFontDescription* description) {
@@ -155,6 +237,8 @@ TextRenderer::LayoutEntry& TextRenderer::Layout(const TFont& font, std::string_v
 
     LayoutEntry entry;
     entry.layout = layout;
+    entry.glyphsOnly =
+        !font.HasStyle(fsUnderline) && !font.HasStyle(fsStrikeOut) && underlines.empty();
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     entry.width = logical.width;
@@ -171,14 +255,99 @@ void TextRenderer::Draw(cairo_t* cr, const TFont& font, int x, int y, std::strin
     if (text.empty()) {
         return;
     }
-    const LayoutEntry& entry = Layout(font, text, underlines);
+    LayoutEntry& entry = Layout(font, text, underlines);
     const TColor color = ColorToRGB(font.Color());
+    if (entry.glyphsOnly && ++entry.draws >= kDrawsBeforeStamp &&
+        DrawStamp(cr, entry, color, x, y)) {
+        return;
+    }
     cairo_save(cr);
     cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0,
                          GetBValue(color) / 255.0);
     cairo_move_to(cr, x, y + entry.top);
     pango_cairo_show_layout(cr, entry.layout);
     cairo_restore(cr);
+}
+
+// The glyphs drawn once into an alpha mask. Where no two glyphs share a pixel, cairo lays each
+// glyph's coverage over the target on its own; where they do, it adds the coverages into a mask
+// first. Drawing the glyphs into an empty mask does the same, so the stamp holds exactly the
+// coverage the target would get.
+void TextRenderer::MakeStamp(LayoutEntry& entry) {
+    PangoRectangle ink;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(entry.layout, &ink, &logical);
+    const int left = std::min(ink.x, logical.x) - kStampMargin;
+    const int top = std::min(ink.y, logical.y) - kStampMargin;
+    const int right = std::max(ink.x + ink.width, logical.x + logical.width) + kStampMargin;
+    const int bottom = std::max(ink.y + ink.height, logical.y + logical.height) + kStampMargin;
+    cairo_surface_t* stamp =
+        cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
+    if (cairo_surface_status(stamp) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(stamp);
+        entry.glyphsOnly = false;
+        return;
+    }
+    cairo_t* cr = cairo_create(stamp);
+    cairo_move_to(cr, -left, -top);
+    pango_cairo_show_layout(cr, entry.layout);
+    cairo_destroy(cr);
+    cairo_surface_flush(stamp);
+    entry.stamp = stamp;
+    entry.stampImage = pixman_image_create_bits(
+        PIXMAN_a8, right - left, bottom - top,
+        reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(stamp)),
+        cairo_image_surface_get_stride(stamp));
+    entry.stampLeft = left;
+    entry.stampTop = top;
+    entry.inked = Inked(stamp);
+}
+
+// The colour laid through the stamp over the target, as cairo lays it through each glyph, for
+// a fraction of the cost of shaping, placing and compositing the glyphs anew. Only a plain
+// image target under a whole-pixel rectangular clip qualifies; anything else goes the long way.
+bool TextRenderer::DrawStamp(cairo_t* cr, LayoutEntry& entry, TColor color, int x, int y) {
+    cairo_surface_t* target = cairo_get_target(cr);
+    if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_get_operator(cr) != CAIRO_OPERATOR_OVER) {
+        return false;
+    }
+    const pixman_format_code_t format = PixmanFormat(cairo_image_surface_get_format(target));
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cr, &matrix);
+    double offsetX = 0;
+    double offsetY = 0;
+    cairo_surface_get_device_offset(target, &offsetX, &offsetY);
+    const std::optional<TRect> clip = PixelClip(cr);
+    if (!format || !IsIdentity(matrix) || offsetX != 0 || offsetY != 0 || !clip) {
+        return false;
+    }
+    if (!entry.stamp) {
+        MakeStamp(entry);
+    }
+    if (!entry.stamp) {
+        return false;
+    }
+    const TPoint origin{x + entry.stampLeft, y + entry.top + entry.stampTop};
+    const TRect area =
+        clip->Intersect({origin.X + entry.inked.Left, origin.Y + entry.inked.Top,
+                         origin.X + entry.inked.Right, origin.Y + entry.inked.Bottom});
+    if (area.IsEmpty()) {
+        return true;
+    }
+    cairo_surface_flush(target);
+    pixman_image_t* destination = pixman_image_create_bits(
+        format, cairo_image_surface_get_width(target), cairo_image_surface_get_height(target),
+        reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)),
+        cairo_image_surface_get_stride(target));
+    pixman_image_t* source = SolidColor(color);
+    pixman_image_composite32(PIXMAN_OP_OVER, source, entry.stampImage, destination, 0, 0,
+                             area.Left - origin.X, area.Top - origin.Y, area.Left, area.Top,
+                             area.Width(), area.Height());
+    pixman_image_unref(source);
+    pixman_image_unref(destination);
+    cairo_surface_mark_dirty_rectangle(target, area.Left, area.Top, area.Width(), area.Height());
+    return true;
 }
 
 int TextRenderer::UnknownGlyphs(const TFont& font, std::string_view text) {

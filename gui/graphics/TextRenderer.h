@@ -2,12 +2,16 @@
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
+#include <pixman.h>
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "gui/graphics/Color.h"
+#include "gui/graphics/Geometry.h"
 
 class TFont;
 
@@ -52,6 +56,17 @@ private:
         int width = 0;
         // From the top of the font's cell to the top of the layout, so baselines line up.
         int top = 0;
+        // Without underlines or strike-through lines only glyphs are drawn, which a stamp
+        // reproduces exactly.
+        bool glyphsOnly = false;
+        int draws = 0;
+        // The glyphs' coverage, rendered once; where its top left lies from the layout's, and
+        // the part of it that any glyph covers.
+        cairo_surface_t* stamp = nullptr;
+        pixman_image_t* stampImage = nullptr;
+        int stampLeft = 0;
+        int stampTop = 0;
+        TRect inked;
     };
 
     TextRenderer();
@@ -62,6 +77,9 @@ private:
     PangoFontDescription* Describe(const TFont& font);
     Metrics Measure(PangoFontDescription* description);
     void ClearLayouts();
+    static void FreeLayout(LayoutEntry& entry);
+    void MakeStamp(LayoutEntry& entry);
+    bool DrawStamp(cairo_t* cr, LayoutEntry& entry, TColor color, int x, int y);
 
     PangoFontMap* m_fontMap = nullptr;
     PangoContext* m_context = nullptr;

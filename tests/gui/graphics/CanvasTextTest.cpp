@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
@@ -267,4 +268,56 @@ TEST(CanvasText, TextIsClippedToItsRectangleUnlessNoClip) {
     rect = Rect(0, 0, 20, 40);
     q.canvas.DrawText("Генератор", rect, DT_SINGLELINE | DT_NOCLIP);
     EXPECT_GT(q.Ink().Right, 20);
+}
+
+// Text drawn again comes from the glyphs rendered the first time; it must look exactly as the
+// first drawing did, over any background, in any colour, cut by any clip.
+TEST(CanvasText, RepeatedTextLooksExactlyAsItsFirstDrawing) {
+    struct Case {
+        const char* name;
+        int height;
+        TFontStyles style;
+        TColor color;
+        const char* text;
+    };
+    const Case cases[] = {{"MS Sans Serif", -11, 0, clBlack, "0 25 50 75 100"},
+                          {"Sylfaen", -29, FontStyleBit(fsBold), clNavy, "A V mA"},
+                          {"Arial", -13, FontStyleBit(fsItalic), clRed, "ffi fj Ткань"},
+                          {"Times New Roman", 20, 0, clGreen, "Wave AV Ty"}};
+    const TRect clips[] = {Rect(0, 0, 240, 60), Rect(13, 9, 101, 47)};
+    for (const Case& c : cases) {
+        for (int k = 0; k < 2; ++k) {
+            // Texts new to the renderer, so that the first picture takes the whole glyph path.
+            const std::string said = std::string(c.text) + " (said " + std::to_string(k) + ")";
+            const std::string placed = std::string(c.text) + " (placed " + std::to_string(k) + ")";
+            // The background alone, then three times the same texts over it.
+            TBitmap pictures[4];
+            for (int draw = 0; draw < 4; ++draw) {
+                TextPicture p(240, 60);
+                // Stripes, so that the glyphs' edges blend with changing colours.
+                p.canvas.Brush().SetStyle(bsSolid);
+                p.canvas.Brush().SetColor(clYellow);
+                for (int x = 0; x < 240; x += 6)
+                    p.canvas.FillRect(Rect(x, 0, x + 3, 60));
+                p.canvas.Brush().SetStyle(bsClear);
+                p.canvas.Font().SetName(c.name);
+                p.canvas.Font().SetHeight(c.height);
+                p.canvas.Font().SetStyle(c.style);
+                p.canvas.Font().SetColor(c.color);
+                p.canvas.SetClipRect(clips[k]);
+                if (draw > 0) {
+                    p.canvas.TextOut(7, 11, said);
+                    TRect rect = Rect(0, 30, 240, 60);
+                    p.canvas.DrawText(placed, rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+                }
+                pictures[draw] = p.bitmap;
+            }
+            EXPECT_NE(CountPixels(pictures[1], clYellow), CountPixels(pictures[0], clYellow));
+            for (int draw = 2; draw < 4; ++draw)
+                for (int y = 0; y < 60; ++y)
+                    for (int x = 0; x < 240; ++x)
+                        ASSERT_EQ(pictures[draw].Pixel(x, y), pictures[1].Pixel(x, y))
+                            << c.name << " drawn " << draw << " times, at " << x << "," << y;
+        }
+    }
 }
