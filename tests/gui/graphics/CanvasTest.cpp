@@ -290,6 +290,22 @@ TEST(CanvasClip, NothingIsDrawnOutsideTheClipRectangle) {
     EXPECT_EQ(p.At(0, 0), clRed);
 }
 
+TEST(CanvasClip, ThinFillsStopAtTheClipAndTheEdges) {
+    Picture p(20, 20);
+    p.canvas.SetClipRect(Rect(5, 5, 10, 10));
+    // Beside, above and across the clip; a line wholly outside it draws nothing.
+    p.canvas.FillRect(Rect(12, 0, 13, 20));
+    p.canvas.FillRect(Rect(0, 2, 20, 3));
+    p.canvas.FillRect(Rect(7, 0, 8, 20));
+    p.canvas.FillRect(Rect(0, 8, 20, 9));
+    EXPECT_EQ(p.Ink(), Rect(5, 5, 10, 10));
+    EXPECT_EQ(p.Count(clRed), 9);
+    p.canvas.ResetClipRect();
+    p.canvas.FillRect(Rect(-3, 15, 2, 40));
+    p.canvas.FillRect(Rect(18, -5, 30, -4));
+    EXPECT_EQ(p.Count(clRed), 9 + 10);
+}
+
 TEST(CanvasFrames, FocusRectangleTwiceLeavesNoTrace) {
     Picture p(16, 12);
     for (int y = 0; y < 12; ++y) {
