@@ -8,6 +8,7 @@
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/DrawTextLayout.h"
 #include "gui/graphics/PixelRaster.h"
+#include "gui/graphics/RasterPolygon.h"
 #include "gui/graphics/ShapeSpans.h"
 #include "gui/graphics/TextRenderer.h"
 
@@ -193,6 +194,25 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     outline.assign(points.begin(), points.end());
     outline.push_back(points.front());
     StrokePolyline(outline);
+    Changed();
+}
+
+void TCanvas::Polygon(const TRasterPolygon& shape) {
+    if (shape.Outline().empty() || m_target.Empty()) {
+        return;
+    }
+    const bool thinOutline = m_pen.Style() != psClear && ThinPen(m_pen);
+    {
+        PixelRaster raster(m_target, ClipRect());
+        raster.FillSpans(shape.Spans(), FillOf(m_brush, m_brushOrigin));
+        if (thinOutline) {
+            int phase = 0;
+            raster.Trace(shape.OutlinePixels(), LineOf(m_pen, m_brush), phase);
+        }
+    }
+    if (!thinOutline) {
+        StrokePolyline(shape.Outline());
+    }
     Changed();
 }
 

@@ -13,6 +13,7 @@
 #include "gui/graphics/Pen.h"
 
 class TBitmap;
+class TRasterPolygon;
 
 // Text drawing flags of DrawText.
 constexpr unsigned DT_LEFT = 0x0;
@@ -79,6 +80,8 @@ public:
     void LineTo(int x, int y);
     void Polyline(std::span<const TPoint> points);
     void Polygon(std::span<const TPoint> points);
+    // The same pixels as drawing the points the shape was made from, without working them out.
+    void Polygon(const TRasterPolygon& shape);
     void Rectangle(int left, int top, int right, int bottom);
     void Rectangle(const TRect& rect) { Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     void FillRect(const TRect& rect);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <span>
@@ -132,7 +133,11 @@ void PixelRaster::Copy(int x, int y, const TBitmap& picture) {
                area.Left, area.Top, area.Width(), area.Height());
 }
 
-void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& fill) {
+namespace {
+
+// Calls emit(y, left, right) for every row of the even-odd fill between rows top and bottom.
+template <class Emit>
+void ScanPolygon(std::span<const TPoint> points, int top, int bottom, Emit emit) {
     struct Edge {
         int top;
         int bottom;
@@ -142,13 +147,16 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
     };
     constexpr double epsilon = 1.0 / 256;
     // Kept between calls: a widget fills dozens of small polygons in every paint.
-    thread_local std::vector<Edge> edges;
-    thread_local std::vector<const Edge*> active;
-    thread_local std::vector<double> crossings;
+    thread_local std::vector<Edge> edgeScratch;
+    thread_local std::vector<const Edge*> activeScratch;
+    thread_local std::vector<double> crossingScratch;
+    std::vector<Edge>& edges = edgeScratch;
+    std::vector<const Edge*>& active = activeScratch;
+    std::vector<double>& crossings = crossingScratch;
     edges.clear();
     active.clear();
-    int top = m_clip.Bottom;
-    int bottom = m_clip.Top;
+    int first = bottom;
+    int last = top;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const TPoint a = points[i];
         const TPoint b = points[(i + 1) % points.size()];
@@ -160,15 +168,15 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
         // Rows whose sample line y + epsilon crosses the edge.
         edges.push_back({upper.Y, lower.Y, static_cast<double>(upper.X),
                          static_cast<double>(lower.X - upper.X) / (lower.Y - upper.Y), upper.Y});
-        top = std::min(top, upper.Y);
-        bottom = std::max(bottom, lower.Y);
+        first = std::min(first, upper.Y);
+        last = std::max(last, lower.Y);
     }
     std::sort(edges.begin(), edges.end(),
               [](const Edge& l, const Edge& r) { return l.top < r.top; });
-    top = std::max(top, m_clip.Top);
-    bottom = std::min(bottom, m_clip.Bottom);
+    first = std::max(first, top);
+    last = std::min(last, bottom);
     std::size_t next = 0;
-    for (int y = top; y < bottom; ++y) {
+    for (int y = first; y < last; ++y) {
         while (next < edges.size() && edges[next].top <= y) {
             active.push_back(&edges[next++]);
         }
@@ -186,8 +194,54 @@ void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& f
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
             const int left = static_cast<int>(std::floor(crossings[i] - epsilon)) + 1;
             const int right = static_cast<int>(std::floor(crossings[i + 1] - epsilon)) + 1;
-            FillSpan(y, left, right, fill);
+            emit(y, left, right);
         }
+    }
+}
+
+// Calls plot(x, y) for every pixel of the line from `from` towards `to`, leaving `to` out.
+template <class Plot> void StepLine(TPoint from, TPoint to, Plot plot) {
+    int x = from.X;
+    int y = from.Y;
+    const int dx = std::abs(to.X - from.X);
+    const int dy = std::abs(to.Y - from.Y);
+    const bool xMajor = dx >= dy;
+    // Steps along the longer axis; the other coordinate follows the error term.
+    int& along = xMajor ? x : y;
+    int& across = xMajor ? y : x;
+    const int alongStep = (xMajor ? to.X >= from.X : to.Y >= from.Y) ? 1 : -1;
+    const int acrossStep = (xMajor ? to.Y >= from.Y : to.X >= from.X) ? 1 : -1;
+    const int major = std::max(dx, dy);
+    const int minor = std::min(dx, dy);
+    int error = 2 * minor - major;
+    for (int i = 0; i < major; ++i) {
+        plot(x, y);
+        if (error > 0) {
+            across += acrossStep;
+            error -= 2 * major;
+        }
+        error += 2 * minor;
+        along += alongStep;
+    }
+}
+
+} // namespace
+
+void PixelRaster::FillPolygon(std::span<const TPoint> points, const FillStyle& fill) {
+    ScanPolygon(points, m_clip.Top, m_clip.Bottom,
+                [&](int y, int left, int right) { FillSpan(y, left, right, fill); });
+}
+
+void PixelRaster::PolygonSpans(std::span<const TPoint> points, std::vector<Span>& spans) {
+    spans.clear();
+    ScanPolygon(points, INT_MIN, INT_MAX, [&spans](int y, int left, int right) {
+        spans.push_back({y, left, right});
+    });
+}
+
+void PixelRaster::FillSpans(std::span<const Span> spans, const FillStyle& fill) {
+    for (const Span& span : spans) {
+        FillSpan(span.y, span.left, span.right, fill);
     }
 }
 
@@ -202,32 +256,29 @@ void PixelRaster::PlotStyled(int x, int y, const LineStyle& line, int& phase) {
 }
 
 void PixelRaster::Line(TPoint from, TPoint to, const LineStyle& line, int& phase) {
-    int x = from.X;
-    int y = from.Y;
-    const int dx = std::abs(to.X - from.X);
-    const int dy = std::abs(to.Y - from.Y);
-    const bool xMajor = dx >= dy;
-    // Steps along the longer axis; the other coordinate follows the error term.
-    int& along = xMajor ? x : y;
-    int& across = xMajor ? y : x;
-    const int alongStep = (xMajor ? to.X >= from.X : to.Y >= from.Y) ? 1 : -1;
-    const int acrossStep = (xMajor ? to.Y >= from.Y : to.X >= from.X) ? 1 : -1;
-    const int major = std::max(dx, dy);
-    const int minor = std::min(dx, dy);
-    int error = 2 * minor - major;
-    const bool solid = DashPattern(line.style).empty();
-    for (int i = 0; i < major; ++i) {
-        if (solid) {
+    if (DashPattern(line.style).empty()) {
+        StepLine(from, to, [&](int x, int y) {
             Plot(x, y, line.pixel);
             ++phase;
-        } else {
-            PlotStyled(x, y, line, phase);
+        });
+        return;
+    }
+    StepLine(from, to, [&](int x, int y) { PlotStyled(x, y, line, phase); });
+}
+
+void PixelRaster::LinePixels(TPoint from, TPoint to, std::vector<TPoint>& pixels) {
+    StepLine(from, to, [&pixels](int x, int y) { pixels.push_back({x, y}); });
+}
+
+void PixelRaster::Trace(std::span<const TPoint> pixels, const LineStyle& line, int& phase) {
+    if (DashPattern(line.style).empty()) {
+        for (const TPoint p : pixels) {
+            Plot(p.X, p.Y, line.pixel);
         }
-        if (error > 0) {
-            across += acrossStep;
-            error -= 2 * major;
-        }
-        error += 2 * minor;
-        along += alongStep;
+        phase += static_cast<int>(pixels.size());
+        return;
+    }
+    for (const TPoint p : pixels) {
+        PlotStyled(p.X, p.Y, line, phase);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "gui/graphics/Brush.h"
 #include "gui/graphics/Geometry.h"
@@ -28,6 +29,13 @@ public:
         TPoint origin;
     };
 
+    // Pixels left .. right - 1 of row y.
+    struct Span {
+        int y = 0;
+        int left = 0;
+        int right = 0;
+    };
+
     PixelRaster(TBitmap& target, const TRect& clip);
     PixelRaster(const PixelRaster&) = delete;
     PixelRaster& operator=(const PixelRaster&) = delete;
@@ -46,10 +54,17 @@ public:
     // top-left corner is, so top and left edges belong to the shape and bottom and right
     // edges do not.
     void FillPolygon(std::span<const TPoint> points, const FillStyle& fill);
+    // The rows FillPolygon fills, top to bottom, before clipping.
+    static void PolygonSpans(std::span<const TPoint> points, std::vector<Span>& spans);
+    void FillSpans(std::span<const Span> spans, const FillStyle& fill);
 
     // The line from `from` towards `to`, leaving `to` unpainted. `phase` carries the dash
     // position from one segment to the next of a polyline.
     void Line(TPoint from, TPoint to, const LineStyle& line, int& phase);
+    // The pixels Line paints, in the order it paints them, before clipping.
+    static void LinePixels(TPoint from, TPoint to, std::vector<TPoint>& pixels);
+    // Pixels painted as a line paints its own, each one step further along the dash pattern.
+    void Trace(std::span<const TPoint> pixels, const LineStyle& line, int& phase);
 
 private:
     void PlotStyled(int x, int y, const LineStyle& line, int& phase);

@@ -111,6 +111,22 @@ bool TiLedSpiral::BarLit(int index, int lit) const {
     return index < lit;
 }
 
+TiLedSpiral::TBarGeometry TiLedSpiral::BarGeometry() const {
+    return {Width(),       Height(),       m_outerRadius,  m_segmentWidth,
+            m_segmentSize, m_segmentCount, m_rangeDegrees, m_startDegrees};
+}
+
+const std::vector<TRasterPolygon>& TiLedSpiral::Bars() {
+    const TBarGeometry geometry = BarGeometry();
+    if (m_barGeometry != geometry) {
+        m_bars.clear();
+        for (int i = 0; i < m_segmentCount; ++i)
+            m_bars.emplace_back(BarCorners(i));
+        m_barGeometry = geometry;
+    }
+    return m_bars;
+}
+
 void TiLedSpiral::DrawWidget(TCanvas& canvas) {
     if (m_autoSize)
         m_outerRadius = (std::min(Width(), Height()) - 2 * m_outerMargin) / 2;
@@ -118,6 +134,7 @@ void TiLedSpiral::DrawWidget(TCanvas& canvas) {
     DrawBackground(canvas, BackGroundColor());
     // Bars, clockwise from the start angle, each in the colour of its section.
     const int lit = LitCount();
+    const std::vector<TRasterPolygon>& bars = Bars();
     canvas.Brush().SetStyle(bsSolid);
     for (int i = 0; i < m_segmentCount; ++i) {
         const bool on = BarLit(i, lit);
@@ -130,6 +147,6 @@ void TiLedSpiral::DrawWidget(TCanvas& canvas) {
         const TColor color = on ? section : DimColor(section, OffDivisor);
         canvas.Brush().SetColor(color);
         canvas.Pen().SetColor(color);
-        canvas.Polygon(BarCorners(i));
+        canvas.Polygon(bars[i]);
     }
 }

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
+#include "gui/graphics/RasterPolygon.h"
 #include "widgets/controls/iProgressComponent.h"
 
 enum TiLedSpiralStyle : std::uint8_t { ilssProgress, ilssPointer };
@@ -48,7 +51,24 @@ protected:
     void DrawWidget(TCanvas& canvas) override;
 
 private:
+    // Everything the bars' corners depend on.
+    struct TBarGeometry {
+        int width;
+        int height;
+        int outerRadius;
+        int segmentWidth;
+        int segmentSize;
+        int segmentCount;
+        int rangeDegrees;
+        int startDegrees;
+        bool operator==(const TBarGeometry&) const = default;
+    };
+
     bool BarLit(int index, int lit) const;
+    TBarGeometry BarGeometry() const;
+    // Every bar worked out into pixels, anew only when the geometry has changed since the last
+    // paint: a step of the value moves no bar.
+    const std::vector<TRasterPolygon>& Bars();
 
     int m_segmentCount = 32;
     int m_segmentSize = 1;
@@ -59,4 +79,6 @@ private:
     bool m_autoSize = true;
     int m_outerMargin = 5;
     TiLedSpiralStyle m_style = ilssProgress;
+    std::optional<TBarGeometry> m_barGeometry;
+    std::vector<TRasterPolygon> m_bars;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SwitchFixture.h"
 #include "gui/controls/ControlClasses.h"
 #include "gui/streaming/HandlerTable.h"
@@ -156,6 +158,53 @@ TEST_F(LedSpiral, TransparentOverAPictureShowsItBetweenTheBars) {
     Settle();
     EXPECT_EQ(At(*motor, 84, 80), clNavy);
     EXPECT_EQ(BarColor(*motor, 1), clYellow);
+}
+
+// The bars are worked out once and kept while the geometry stays; every change of it must draw
+// what a spiral painted for the first time with the new value draws.
+TEST_F(LedSpiral, EveryChangeOfGeometryRedrawsTheBarsWhereTheyNowBelong) {
+    struct TCase {
+        const char* name;
+        bool autoSize;
+        std::function<void(TiLedSpiral&)> change;
+    };
+    const TCase cases[] = {
+        {"SegmentCount", true, [](TiLedSpiral& s) { s.SetSegmentCount(20); }},
+        {"SegmentSize", true, [](TiLedSpiral& s) { s.SetSegmentSize(4); }},
+        {"SegmentWidth", true, [](TiLedSpiral& s) { s.SetSegmentWidth(9); }},
+        {"RangeDegrees", true, [](TiLedSpiral& s) { s.SetRangeDegrees(200); }},
+        {"StartDegrees", true, [](TiLedSpiral& s) { s.SetStartDegrees(45); }},
+        {"OuterMargin", true, [](TiLedSpiral& s) { s.SetOuterMargin(3); }},
+        {"Width", true, [](TiLedSpiral& s) { s.SetBounds(s.Left(), s.Top(), 150, 161); }},
+        {"Height", true, [](TiLedSpiral& s) { s.SetBounds(s.Left(), s.Top(), 169, 120); }},
+        {"AutoSize", false, [](TiLedSpiral& s) { s.SetAutoSize(true); }},
+        {"OuterRadius", false, [](TiLedSpiral& s) { s.SetOuterRadius(40); }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto setUp = [&c](TiLedSpiral& spiral) {
+            spiral.SetPosition(30);
+            spiral.SetAutoSize(c.autoSize);
+        };
+        auto* changed = Place<TiLedSpiral>(10, 200, 169, 161);
+        setUp(*changed);
+        Settle();
+        c.change(*changed);
+        auto* fresh = new TiLedSpiral(form);
+        fresh->SetParent(form);
+        fresh->SetBounds(200, 200, 169, 161);
+        setUp(*fresh);
+        c.change(*fresh);
+        Settle();
+        ASSERT_EQ(changed->Width(), fresh->Width());
+        ASSERT_EQ(changed->Height(), fresh->Height());
+        for (int y = 0; y < fresh->Height(); ++y)
+            for (int x = 0; x < fresh->Width(); ++x)
+                ASSERT_EQ(changed->Surface().Pixel(x, y), fresh->Surface().Pixel(x, y))
+                    << x << "," << y;
+        delete changed;
+        delete fresh;
+    }
 }
 
 } // namespace
