@@ -7,6 +7,7 @@
 
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/DrawTextLayout.h"
+#include "gui/graphics/OpaqueRuns.h"
 #include "gui/graphics/PixelRaster.h"
 #include "gui/graphics/RasterPolygon.h"
 #include "gui/graphics/ShapeSpans.h"
@@ -510,6 +511,18 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
 
 void TCanvas::Draw(int x, int y, const TBitmap& picture) {
     StretchDraw(Bounds(x, y, picture.Width(), picture.Height()), picture);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& picture, const TOpaqueRuns& runs) {
+    if (&picture == &m_target) {
+        Draw(x, y, picture);
+        return;
+    }
+    if (picture.Empty() || m_target.Empty()) {
+        return;
+    }
+    PixelRaster(m_target, ClipRect()).CopySpans(x, y, picture, runs.Spans());
+    Changed();
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& picture) {

@@ -13,6 +13,7 @@
 #include "gui/graphics/Pen.h"
 
 class TBitmap;
+class TOpaqueRuns;
 class TRasterPolygon;
 
 // Text drawing flags of DrawText.
@@ -108,6 +109,10 @@ public:
     void DrawFocusRect(const TRect& rect);
 
     void Draw(int x, int y, const TBitmap& picture);
+    // The picture by its runs of opaque pixels: for a picture whose pixels are either opaque or
+    // fully transparent and that has no transparent colour, what Draw gives, at the cost of
+    // copying what shows.
+    void Draw(int x, int y, const TBitmap& picture, const TOpaqueRuns& runs);
     void StretchDraw(const TRect& rect, const TBitmap& picture);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
     // Puts the picture's pixels in place of the canvas's at (x, y), alpha and all, ignoring the

@@ -75,6 +75,7 @@ std::uint32_t TImageList::PicturePixel(int index, int x, int y) const {
 
 void TImageList::Modified() {
     m_pictures.clear();
+    m_runs.clear();
     Changed();
 }
 
@@ -97,6 +98,18 @@ const TBitmap& TImageList::Picture(int index) const {
     return *picture;
 }
 
+// A picture of the list is opaque where it is not masked, so copying its opaque runs draws it.
+const TOpaqueRuns& TImageList::Runs(int index) const {
+    if (m_runs.size() < static_cast<std::size_t>(Count())) {
+        m_runs.resize(static_cast<std::size_t>(Count()));
+    }
+    std::unique_ptr<TOpaqueRuns>& runs = m_runs[static_cast<std::size_t>(index)];
+    if (!runs) {
+        runs = std::make_unique<TOpaqueRuns>(Picture(index));
+    }
+    return *runs;
+}
+
 bool TImageList::GetBitmap(int index, TBitmap& out) const {
     if (index < 0 || index >= Count()) {
         return false;
@@ -110,7 +123,7 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
         return;
     }
     if (enabled) {
-        canvas.Draw(x, y, Picture(index));
+        canvas.Draw(x, y, Picture(index), Runs(index));
         return;
     }
     TBitmap highlight;

@@ -11,6 +11,7 @@
 #include "gui/graphics/Color.h"
 #include "gui/graphics/GraphicsObject.h"
 #include "gui/graphics/ImageListStream.h"
+#include "gui/graphics/OpaqueRuns.h"
 
 class TCanvas;
 
@@ -63,6 +64,7 @@ private:
     int Append(const TBitmap& image, const std::function<bool(int x, int y)>& masked);
     void Modified();
     const TBitmap& Picture(int index) const;
+    const TOpaqueRuns& Runs(int index) const;
     void Reset(int width, int height);
     // Premultiplied pixels of one picture: 0 where masked.
     std::uint32_t PicturePixel(int index, int x, int y) const;
@@ -70,4 +72,5 @@ private:
 
     TImageListStream::TContent m_content;
     mutable std::vector<std::unique_ptr<TBitmap>> m_pictures;
+    mutable std::vector<std::unique_ptr<TOpaqueRuns>> m_runs;
 };

@@ -133,6 +133,24 @@ void PixelRaster::Copy(int x, int y, const TBitmap& picture) {
                area.Left, area.Top, area.Width(), area.Height());
 }
 
+void PixelRaster::CopySpans(int x, int y, const TBitmap& picture, std::span<const Span> spans) {
+    const std::uint32_t* source = picture.ScanLine(0);
+    const int pitch = picture.Width();
+    for (const Span& span : spans) {
+        const int row = y + span.y;
+        if (row < m_clip.Top || row >= m_clip.Bottom) {
+            continue;
+        }
+        const int left = std::max(x + span.left, m_clip.Left);
+        const int right = std::min(x + span.right, m_clip.Right);
+        if (left < right) {
+            std::copy(source + static_cast<std::size_t>(span.y) * pitch + (left - x),
+                      source + static_cast<std::size_t>(span.y) * pitch + (right - x),
+                      m_data + static_cast<std::size_t>(row) * m_width + left);
+        }
+    }
+}
+
 namespace {
 
 // Calls emit(y, left, right) for every row of the even-odd fill between rows top and bottom.

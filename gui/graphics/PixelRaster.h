@@ -49,6 +49,8 @@ public:
     // The picture's pixels in place of the target's, its top left at (x, y). The picture must
     // not be the target.
     void Copy(int x, int y, const TBitmap& picture);
+    // The same for the given spans of the picture only (in its own coordinates).
+    void CopySpans(int x, int y, const TBitmap& picture, std::span<const Span> spans);
 
     // Even-odd fill of the polygon: a pixel is inside when a point just right of and below its
     // top-left corner is, so top and left edges belong to the shape and bottom and right

@@ -538,4 +538,49 @@ TEST_F(ImageListDrawTest, IndexesOutsideTheListDrawNothing) {
     ExpectCanvas({});
 }
 
+// The drawing of a picture is kept between draws; a list that changes must not draw it again.
+TEST_F(ImageListDrawTest, APictureDrawnBeforeTheListChangedIsNotDrawnAgain) {
+    const std::vector<std::uint8_t> masked = m_list.WriteToStream();
+    m_list.Draw(m_target.Canvas(), Left, Top, 0);
+    TBitmap blue(3, 3);
+    blue.Fill(clBlue);
+    m_list.Clear();
+    m_list.Add(blue, nullptr);
+    m_target.Fill(Background);
+    m_list.Draw(m_target.Canvas(), Left, Top, 0);
+    std::vector<std::pair<TPoint, TColor>> all;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            all.push_back({{x, y}, clBlue});
+    ExpectCanvas(all);
+
+    std::size_t offset = 0;
+    m_list.ReadFromStream(masked, offset);
+    m_target.Fill(Background);
+    m_list.Draw(m_target.Canvas(), Left, Top, 0);
+    ExpectCanvas(
+        {{{0, 0}, clRed}, {{1, 0}, clWhite}, {{1, 1}, clBlue}, {{2, 1}, clRed}, {{0, 2}, clWhite}});
+}
+
+// Half in, half out of the canvas on every side, and inside a clip rectangle.
+TEST_F(ImageListDrawTest, PicturesReachingPastTheCanvasOrItsClipAreCutThere) {
+    const TPoint corners[] = {{-1, -2}, {6, -1}, {-2, 6}, {7, 7}, {9, 2}};
+    for (const TPoint at : corners) {
+        TBitmap expected(8, 8);
+        expected.Fill(Background);
+        TBitmap picture;
+        m_list.GetBitmap(0, picture);
+        expected.Canvas().Draw(at.X, at.Y, picture);
+        m_target.Fill(Background);
+        m_list.Draw(m_target.Canvas(), at.X, at.Y, 0);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                ASSERT_EQ(m_target.Pixel(x, y), expected.Pixel(x, y)) << at.X << "," << at.Y;
+    }
+    m_target.Fill(Background);
+    m_target.Canvas().SetClipRect(Rect(0, 0, Left + 1, Top + 2));
+    m_list.Draw(m_target.Canvas(), Left, Top, 0);
+    ExpectCanvas({{{0, 0}, clRed}});
+}
+
 } // namespace
