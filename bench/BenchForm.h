@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +22,13 @@ public:
     // their areas and present them.
     void Frame() { m_application.PaintDirtyForms(); }
 
+    // What a case times after each change: the whole frame, or only the widget's own paint into
+    // its surface (the frame without the compose).
+    enum TMeasure { bmFrame, bmPaintOnly };
+    // One change per iteration, then the frame or the paint it causes.
+    template <class Change>
+    void Time(benchmark::State& state, TMeasure measure, TWinControl& widget, Change change);
+
 private:
     TiComponent* FindWidget(const std::string& name) const;
     template <class W> static W& Checked(TiComponent* widget);
@@ -33,4 +42,16 @@ template <class W> W& TBenchForm::Checked(TiComponent* widget) {
     if (!typed)
         throw std::logic_error("the bench layout lacks a widget of the expected class");
     return *typed;
+}
+
+template <class Change>
+void TBenchForm::Time(benchmark::State& state, TMeasure measure, TWinControl& widget,
+                      Change change) {
+    for (auto _ : state) {
+        change();
+        if (measure == bmFrame)
+            Frame();
+        else
+            widget.PaintWindow();
+    }
 }

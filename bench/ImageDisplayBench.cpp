@@ -38,33 +38,25 @@ void AddFrames(TiImageDisplay& display) {
     }
 }
 
-// The next frame: the new index and the frame it causes.
-void BM_ImageDisplayNextFrame(benchmark::State& state) {
+// The display showing its next picture, one per iteration.
+void NextPicture(benchmark::State& state, TBenchForm::TMeasure measure) {
     TBenchForm bench(CharacteristicLayout);
     auto& display = bench.Find<TiImageDisplay>("iImageDisplay4");
     AddFrames(display);
     bench.Frame();
     int index = 16;
-    for (auto _ : state) {
-        index = (index + 1) % 49;
-        display.SetImageIndex(index);
-        bench.Frame();
-    }
+    bench.Time(state, measure, display, [&] { display.SetImageIndex(index = (index + 1) % 49); });
+}
+
+// The next frame: the new index and the frame it causes.
+void BM_ImageDisplayNextFrame(benchmark::State& state) {
+    NextPicture(state, TBenchForm::bmFrame);
 }
 BENCHMARK(BM_ImageDisplayNextFrame)->Unit(benchmark::kMicrosecond);
 
 // The same step without the compose: the widget's own paint into its surface.
 void BM_ImageDisplayNextFramePaintOnly(benchmark::State& state) {
-    TBenchForm bench(CharacteristicLayout);
-    auto& display = bench.Find<TiImageDisplay>("iImageDisplay4");
-    AddFrames(display);
-    bench.Frame();
-    int index = 16;
-    for (auto _ : state) {
-        index = (index + 1) % 49;
-        display.SetImageIndex(index);
-        display.PaintWindow();
-    }
+    NextPicture(state, TBenchForm::bmPaintOnly);
 }
 BENCHMARK(BM_ImageDisplayNextFramePaintOnly)->Unit(benchmark::kMicrosecond);
 

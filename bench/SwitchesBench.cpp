@@ -76,50 +76,35 @@ const char* const SwitchesLayout = R"(object Form2: TForm
 end
 )";
 
+// A widget of the layout stepped through its positions, one position per iteration.
+template <class W>
+void Step(benchmark::State& state, const char* name, int positions, TBenchForm::TMeasure measure) {
+    TBenchForm bench(SwitchesLayout);
+    auto& widget = bench.Find<W>(name);
+    int step = 0;
+    bench.Time(state, measure, widget, [&] { widget.SetPosition(++step % positions); });
+}
+
 // The rheostat steps: one frame with the pointer drawn anew over the cached track and scale.
 void SliderPositionChange(benchmark::State& state) {
-    TBenchForm bench(SwitchesLayout);
-    auto& rheostat = bench.Find<TiSlider>("iSlider1");
-    int step = 0;
-    for (auto _ : state) {
-        rheostat.SetPosition(++step % 16);
-        bench.Frame();
-    }
+    Step<TiSlider>(state, "iSlider1", 16, TBenchForm::bmFrame);
 }
 BENCHMARK(SliderPositionChange)->Unit(benchmark::kMicrosecond);
 
 // The same step without the compose: the widget's own paint into its surface.
 void SliderPositionChangePaintOnly(benchmark::State& state) {
-    TBenchForm bench(SwitchesLayout);
-    auto& rheostat = bench.Find<TiSlider>("iSlider1");
-    int step = 0;
-    for (auto _ : state) {
-        rheostat.SetPosition(++step % 16);
-        rheostat.PaintWindow();
-    }
+    Step<TiSlider>(state, "iSlider1", 16, TBenchForm::bmPaintOnly);
 }
 BENCHMARK(SliderPositionChangePaintOnly)->Unit(benchmark::kMicrosecond);
 
 // The motor spiral stepping one bar, one frame each.
 void SpiralStep(benchmark::State& state) {
-    TBenchForm bench(SwitchesLayout);
-    auto& motor = bench.Find<TiLedSpiral>("iLedSpiral1");
-    int step = 0;
-    for (auto _ : state) {
-        motor.SetPosition(++step % 34);
-        bench.Frame();
-    }
+    Step<TiLedSpiral>(state, "iLedSpiral1", 34, TBenchForm::bmFrame);
 }
 BENCHMARK(SpiralStep)->Unit(benchmark::kMicrosecond);
 
 void SpiralStepPaintOnly(benchmark::State& state) {
-    TBenchForm bench(SwitchesLayout);
-    auto& motor = bench.Find<TiLedSpiral>("iLedSpiral1");
-    int step = 0;
-    for (auto _ : state) {
-        motor.SetPosition(++step % 34);
-        motor.PaintWindow();
-    }
+    Step<TiLedSpiral>(state, "iLedSpiral1", 34, TBenchForm::bmPaintOnly);
 }
 BENCHMARK(SpiralStepPaintOnly)->Unit(benchmark::kMicrosecond);
 
@@ -127,10 +112,7 @@ BENCHMARK(SpiralStepPaintOnly)->Unit(benchmark::kMicrosecond);
 void SwitchLedToggle(benchmark::State& state) {
     TBenchForm bench(SwitchesLayout);
     auto& mains = bench.Find<TiSwitchLed>("iSwitchLed1");
-    for (auto _ : state) {
-        mains.SetActive(!mains.Active());
-        bench.Frame();
-    }
+    bench.Time(state, TBenchForm::bmFrame, mains, [&] { mains.SetActive(!mains.Active()); });
 }
 BENCHMARK(SwitchLedToggle)->Unit(benchmark::kMicrosecond);
 
