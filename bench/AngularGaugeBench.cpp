@@ -25,27 +25,22 @@ void BM_AmmeterPaintWithNewBackground(benchmark::State& state) {
 }
 BENCHMARK(BM_AmmeterPaintWithNewBackground)->Unit(benchmark::kMicrosecond);
 
-// Only the needle moves: one frame after a new reading, the cached background valid.
-void BM_AmmeterPositionChange(benchmark::State& state) {
+// Only the needle moves, the cached background valid: the whole frame after a new reading, or
+// only the widget's own paint into its surface.
+void NeedleMoves(benchmark::State& state, TBenchForm::TMeasure measure) {
     TBenchForm bench(BenchGaugesLayout());
     auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
     double value = 0;
-    for (auto _ : state) {
-        ammeter.SetPosition(value = NextReading(value));
-        bench.Frame();
-    }
+    bench.Time(state, measure, ammeter, [&] { ammeter.SetPosition(value = NextReading(value)); });
+}
+
+void BM_AmmeterPositionChange(benchmark::State& state) {
+    NeedleMoves(state, TBenchForm::bmFrame);
 }
 BENCHMARK(BM_AmmeterPositionChange)->Unit(benchmark::kMicrosecond);
 
-// The same change without the compose: the reading and the widget's own paint into its surface.
 void BM_AmmeterPositionChangePaintOnly(benchmark::State& state) {
-    TBenchForm bench(BenchGaugesLayout());
-    auto& ammeter = bench.Find<TiAngularGauge>("iAngularGauge2");
-    double value = 0;
-    for (auto _ : state) {
-        ammeter.SetPosition(value = NextReading(value));
-        ammeter.PaintWindow();
-    }
+    NeedleMoves(state, TBenchForm::bmPaintOnly);
 }
 BENCHMARK(BM_AmmeterPositionChangePaintOnly)->Unit(benchmark::kMicrosecond);
 
