@@ -64,6 +64,7 @@ public:
 
 protected:
     void DrawWidget(TCanvas& canvas) override;
+    bool DrawingStartsWithCachedBackground() const override { return CachedDrawing(); }
     void KillFocusHook() override;
     void WantSpecialKeyHook(TKey& charCode, int& result) override;
     void KeyUpHook(TKey& key, TShiftState shift) override;

@@ -260,7 +260,8 @@ void TiComponent::PaintPipeline() {
     TBitmap picture;
     picture.Exchange(m_spareBitmap);
     picture.SetSize(Width(), Height());
-    picture.Fill(clWhite);
+    if (!DrawingStartsWithCachedBackground())
+        picture.Fill(clWhite);
     TCanvas& canvas = picture.Canvas();
     canvas.Brush().SetStyle(bsSolid);
     canvas.Pen().SetStyle(psSolid);

@@ -96,6 +96,9 @@ public:
 
 protected:
     virtual void DrawWidget(TCanvas& canvas) = 0;
+    // True when DrawWidget begins by copying the cached background over the whole surface, so
+    // the white the paint starts from would never show.
+    virtual bool DrawingStartsWithCachedBackground() const { return false; }
     virtual void DrawBackground(TCanvas& canvas, TColor color);
     virtual void DrawBorder(TCanvas& canvas);
 

@@ -107,6 +107,7 @@ public:
 
 protected:
     void DrawWidget(TCanvas& canvas) override;
+    bool DrawingStartsWithCachedBackground() const override { return CachedDrawing(); }
     void MouseDownHook(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMoveHook(TShiftState shift, int x, int y) override;
     void MouseUpHook(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -246,6 +246,33 @@ TEST_P(ClassWide, PaintsAtEverySizeWithoutFailing) {
     }
 }
 
+// A widget that paints over its cached background skips the white start of each paint: after a
+// resize and a few paints on recycled pixels its picture is still the one drawn without a cache.
+TEST_P(ClassWide, CachedPictureMatchesTheDirectOneAfterAResize) {
+    TiComponent& widget = Create(*form);
+    widget.SetCachedDrawing(true);
+    const auto paint = [&] {
+        widget.Invalidate();
+        Platform().Render(*form);
+    };
+    paint();
+    widget.SetBounds(10, 10, 150, 130);
+    for (int i = 0; i < 3; ++i)
+        paint();
+    TBitmap cached;
+    cached = widget.Surface();
+    widget.SetCachedDrawing(false);
+    paint();
+    const TBitmap& direct = widget.Surface();
+    ASSERT_EQ(cached.Width(), direct.Width());
+    ASSERT_EQ(cached.Height(), direct.Height());
+    int different = 0;
+    for (int y = 0; y < cached.Height(); ++y)
+        for (int x = 0; x < cached.Width(); ++x)
+            different += cached.Pixel(x, y) != direct.Pixel(x, y);
+    EXPECT_EQ(different, 0);
+}
+
 // One repaint request of the right kind for a new value, none for the same value again.
 TEST_P(ClassWide, EverySetterRequestsOneRepaint) {
     TiComponent& probe = Create(*other, "Probe");
