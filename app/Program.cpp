@@ -7,7 +7,9 @@
 #include "app/Form4.h"
 #include "app/Form5.h"
 #include "app/Screens.h"
+#include "gui/controls/Image.h"
 #include "gui/framework/Application.h"
+#include "gui/framework/Form.h"
 #include "stand/Form2.h"
 #include "widgets/WidgetClasses.h"
 
@@ -36,7 +38,21 @@ void TProgram::CreateScreens() {
     m_application->CreateForm<TForm3>();
     m_application->CreateForm<TForm4>();
     m_application->CreateForm<TForm5>();
+    ReleaseHiddenPictures();
     ReleaseBuildingMemory();
+}
+
+// Pictures are decoded as their layouts are read. A screen not yet shown gives their pixels up
+// until it is: most are large backgrounds, and some screens a student may never open.
+void TProgram::ReleaseHiddenPictures() {
+    for (int i = 0; i < m_application->FormCount(); ++i) {
+        const TForm& form = *m_application->Forms(i);
+        if (form.Visible())
+            continue;
+        for (int c = 0; c < form.ComponentCount(); ++c)
+            if (auto* image = dynamic_cast<TImage*>(form.Components(c)))
+                image->ReleasePixels();
+    }
 }
 
 // Reading the layouts and checking their pictures needed large blocks for a moment. Freed,

@@ -21,6 +21,7 @@ private:
     static void RegisterClasses();
     void CreateScreens();
     void ShowSplash();
+    void ReleaseHiddenPictures();
     static void ReleaseBuildingMemory();
     static void AnswerDesktopClose();
 

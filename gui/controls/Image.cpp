@@ -81,14 +81,17 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
     };
 }
 
+// The pixels may now differ from the file's, so they are no longer given up.
 TBitmap& TImage::Picture() {
     Decoded();
+    m_encoded.clear();
     return m_picture;
 }
 
 void TImage::SetPicture(const TBitmap& value) {
     m_bitmapSource = true;
     m_encoded.clear();
+    m_pixelsReleased = false;
     m_picture = value;
 }
 
@@ -96,37 +99,44 @@ void TImage::LoadFromFile(const std::string& path) {
     LoadPictureFromBytes(ReadFileBytes(path));
 }
 
+// The pixels read to check the file stay: a picture is usually drawn soon after it is loaded.
 void TImage::LoadPictureFromBytes(std::span<const std::uint8_t> data) {
     TBitmap checked;
     checked.LoadFromBytes(data);
     m_bitmapSource = StartsLikeBitmap(data);
-    if (m_autoSize) {
-        m_encoded.clear();
-        m_picture = checked;
-        return;
-    }
     m_encoded.assign(data.begin(), data.end());
-    TBitmap none;
+    m_pixelsReleased = false;
     m_decoding = true;
-    m_picture.Exchange(none);
+    m_picture.Exchange(checked);
     m_decoding = false;
     PictureChanged();
 }
 
+void TImage::ReleasePixels() {
+    if (m_encoded.empty() || m_pixelsReleased)
+        return;
+    TBitmap none;
+    m_decoding = true;
+    m_picture.Exchange(none);
+    m_decoding = false;
+    m_prepared = TBitmap();
+    m_preparedValid = false;
+    m_pixelsReleased = true;
+}
+
 // The contents were read whole once already, so decoding them again cannot fail on their account.
 const TBitmap& TImage::Decoded() const {
-    if (m_encoded.empty())
+    if (!m_pixelsReleased)
         return m_picture;
-    const std::vector<std::uint8_t> encoded = std::move(m_encoded);
-    m_encoded.clear();
     m_decoding = true;
     try {
-        m_picture.LoadFromBytes(encoded);
+        m_picture.LoadFromBytes(m_encoded);
     } catch (...) {
         m_decoding = false;
         throw;
     }
     m_decoding = false;
+    m_pixelsReleased = false;
     return m_picture;
 }
 

@@ -18,9 +18,11 @@ public:
 
     TBitmap& Picture();
     const TBitmap& Picture() const { return Decoded(); }
-    // A picture read from a file's contents keeps only those contents until it is first drawn or
-    // asked for, so a screen that is never shown never holds its pictures' pixels.
-    bool PixelsPending() const { return !m_encoded.empty(); }
+    // A picture read from a file's contents can give its pixels up and keep only those contents
+    // until it is next drawn or asked for, so a screen that is not shown does not hold them.
+    // Other pictures, and one changed through Picture(), keep their pixels.
+    void ReleasePixels();
+    bool PixelsPending() const { return m_pixelsReleased; }
     // Copies the picture; an assigned picture counts as a bitmap for Transparent.
     void SetPicture(const TBitmap& value);
     // Throws Exception and keeps the old picture when the file cannot be read.
@@ -63,8 +65,9 @@ private:
     void Prepare(int width, int height);
 
     mutable TBitmap m_picture;
-    // The contents of the file the picture was read from, while its pixels wait to be decoded.
-    mutable std::vector<std::uint8_t> m_encoded;
+    // The contents of the file the picture was read from, while its pixels are theirs alone.
+    std::vector<std::uint8_t> m_encoded;
+    mutable bool m_pixelsReleased = false;
     mutable bool m_decoding = false;
     // The picture as drawn when it must be colour-keyed or scaled, built once per change.
     TBitmap m_prepared;

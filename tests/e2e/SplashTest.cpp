@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/Form3.h"
 #include "app/Screens.h"
+#include "gui/controls/Image.h"
 #include "gui/framework/Timer.h"
 
 namespace {
@@ -21,6 +22,23 @@ public:
     TForm* firstForm = nullptr;
     int screensThen = 0;
 };
+
+// The pictures a screen shows: how many hold their pixels, how many only their files.
+struct TPictures {
+    int Decoded = 0;
+    int Pending = 0;
+};
+
+TPictures PicturesOf(const TForm& form) {
+    TPictures pictures;
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (const auto* image = dynamic_cast<const TImage*>(form.Components(i))) {
+            pictures.Pending += image->PixelsPending();
+            // Asking a pending picture would decode it.
+            pictures.Decoded += !image->PixelsPending() && !image->Picture().Empty();
+        }
+    return pictures;
+}
 
 int VisibleBlocks() {
     int count = 0;
@@ -62,6 +80,24 @@ TEST_F(Splash, IsOnScreenWhileTheOtherScreensAreBuilt) {
     for (int i = 1; i < program.App().FormCount(); ++i)
         EXPECT_FALSE(program.App().Forms(i)->Visible()) << i;
     EXPECT_EQ(program.App().ActiveForm(), Form1);
+}
+
+// The splash is drawn from the pixels read with its layout; the other screens hold only their
+// pictures' files until they are shown.
+TEST_F(Splash, OnlyShownScreensHoldTheirPicturesPixels) {
+    Start();
+    EXPECT_GT(PicturesOf(*Form1).Decoded, 0);
+    EXPECT_EQ(PicturesOf(*Form1).Pending, 0);
+    int pending = 0;
+    for (int i = 1; i < App().FormCount(); ++i) {
+        pending += PicturesOf(*App().Forms(i)).Pending;
+        EXPECT_EQ(PicturesOf(*App().Forms(i)).Decoded, 0) << App().Forms(i)->Name();
+    }
+    EXPECT_GT(pending, 0);
+    FinishSplash();
+    ASSERT_TRUE(Form3->Visible());
+    EXPECT_GT(PicturesOf(*Form3).Decoded, 0);
+    EXPECT_EQ(PicturesOf(*Form3).Pending, 0);
 }
 
 TEST_F(Splash, EachTickRevealsOneBlockAndTheEighteenthHandsOverToTheMenu) {

@@ -154,10 +154,12 @@ TEST_F(ImageTest, FailedLoadThrowsAndKeepsThePictureAndItsKind) {
     EXPECT_EQ(At(1, 3), Ink);
 }
 
-TEST_F(ImageTest, APictureReadFromAFileIsDecodedOnlyWhenFirstNeeded) {
+TEST_F(ImageTest, ReleasedPixelsComeBackFromTheFileOnlyWhenNeeded) {
     TImage& image = NewImage(Bounds(0, 0, 8, 8));
     image.SetVisible(false);
     image.LoadFromFile(WriteFile("hidden.bmp", Bmp(8, 8, Unique)));
+    EXPECT_FALSE(image.PixelsPending()) << "the pixels read to check the file stay";
+    image.ReleasePixels();
     Rendered();
     EXPECT_TRUE(image.PixelsPending()) << "never drawn while hidden";
     image.SetVisible(true);
@@ -165,13 +167,19 @@ TEST_F(ImageTest, APictureReadFromAFileIsDecodedOnlyWhenFirstNeeded) {
     EXPECT_FALSE(image.PixelsPending());
 
     image.LoadFromFile(WriteFile("asked.bmp", Bmp(5, 6, Unique)));
-    EXPECT_TRUE(image.PixelsPending());
+    image.ReleasePixels();
     EXPECT_EQ(image.Picture().Height(), 6) << "asking for the picture decodes it";
     EXPECT_FALSE(image.PixelsPending());
     image.LoadFromFile(WriteFile("replaced.bmp", Bmp(8, 8, KeyedLeftColumn)));
     image.Picture().SetPixel(2, 2, clYellow);
+    image.ReleasePixels();
+    EXPECT_FALSE(image.PixelsPending()) << "a changed picture no longer matches its file";
     EXPECT_EQ(At(2, 2), clYellow) << "a change to the decoded picture is not lost";
     EXPECT_EQ(At(0, 0), Key);
+
+    image.SetPicture(image.Picture());
+    image.ReleasePixels();
+    EXPECT_FALSE(image.PixelsPending()) << "an assigned picture has no file to come back from";
 }
 
 TEST_F(ImageTest, PreparedPictureFollowsChangesToPictureAndSize) {
