@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "gui/graphics/AreaShrink.h"
 #include "gui/graphics/Bitmap.h"
+#include "gui/graphics/Canvas.h"
 #include "tests/support/JpegEncoder.h"
 
 namespace {
@@ -50,5 +52,25 @@ void DecodeJpeg1024x768(benchmark::State& state) {
 }
 
 BENCHMARK(DecodeJpeg1024x768)->Unit(benchmark::kMillisecond);
+
+// The splash's picture shrunk to its window (1000 x 750 to 451 x 353), as it is drawn at
+// start-up: averaged (Arg 0) or through the canvas's smooth filter (Arg 1).
+void ShrinkSplashPicture(benchmark::State& state) {
+    const auto file = JpegEncoder(Width, Height, JCS_RGB, 3).Quality(90).Encode(PhotoLikeSamples());
+    TBitmap photo;
+    photo.LoadFromBytes(file);
+    TBitmap picture(1000, 750);
+    picture.Canvas().Draw(0, 0, photo);
+    TBitmap shrunk(451, 353);
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            ShrinkByArea(picture, shrunk);
+        else
+            shrunk.Canvas().StretchDraw(Rect(0, 0, 451, 353), picture);
+        benchmark::DoNotOptimize(shrunk.Surface());
+    }
+}
+
+BENCHMARK(ShrinkSplashPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gui/graphics/AreaShrink.h"
 #include "gui/graphics/Canvas.h"
 #include "gui/graphics/FileBytes.h"
 
@@ -233,6 +234,14 @@ const TBitmap& TImage::Prepared(const TRect& dest) {
 }
 
 void TImage::Prepare(int width, int height) {
+    // The splash's large picture shrinks to its window at start-up: averaging gives the smooth
+    // filter's picture without its cost.
+    if (!ColorKeyed() && !m_picture.Transparent() && width <= m_picture.Width() &&
+        height <= m_picture.Height()) {
+        m_prepared.SetSize(width, height);
+        ShrinkByArea(m_picture, m_prepared);
+        return;
+    }
     TBitmap source;
     source = m_picture;
     // The canvas clears keyed pixels before it scales, so the smooth filter fades their edges

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "gui/framework/Application.h"
@@ -50,6 +51,21 @@ SDL_SystemCursor CursorShape(TCursor cursor) {
     }
 }
 
+// SDL opens the input method while it starts, and Xlib then reads the locale's whole compose
+// table, thousands of lines, at a cost of a good part of the start-up. No screen takes composed
+// text, so the table is left empty. A user's own XCOMPOSEFILE still wins, and the setting goes
+// once SDL has started, so programs started later (the help viewer) read the usual table.
+int InitVideoWithoutComposeTable() {
+    constexpr const char* compose = "XCOMPOSEFILE";
+    const bool userSetting = std::getenv(compose) != nullptr;
+    if (!userSetting)
+        setenv(compose, "/dev/null", 1);
+    const int result = SDL_Init(SDL_INIT_VIDEO);
+    if (!userSetting)
+        unsetenv(compose);
+    return result;
+}
+
 TForm* FormOf(TControl* control) {
     return control->Parent() ? control->Parent() : static_cast<TForm*>(control);
 }
@@ -67,7 +83,7 @@ TSdlPlatform::TSdlPlatform() {
     // driver (some 80 MB resident) to copy them. A user's own SDL_FRAMEBUFFER_ACCELERATION
     // still wins, since SDL prefers the environment over a hint set like this.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    if (InitVideoWithoutComposeTable() != 0) {
         const std::string reason = SDL_GetError();
         SDL_Quit();
         throw Exception(reason);

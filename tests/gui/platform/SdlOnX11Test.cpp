@@ -29,6 +29,8 @@ protected:
     }
 
     TSdlPlatform& Platform() { return *m_platform; }
+    // Ends SDL, so that a test may start it again.
+    void EndApplication() { m_application.reset(); }
     TApplication& App() { return *m_application; }
 
     // A form at (40, 30) with a control at (50, 20) of it, 30 x 30.
@@ -47,6 +49,22 @@ private:
     TSdlPlatform* m_platform = nullptr;
     std::unique_ptr<TApplication> m_application;
 };
+
+// The compose table is skipped only while SDL starts, and never against the user's own choice.
+TEST_F(SdlOnX11, StartingLeavesTheComposeSettingAsItFoundIt) {
+    EndApplication();
+    for (const char* setting : {static_cast<const char*>(nullptr), "/tmp/own-compose"}) {
+        TScopedEnv compose("XCOMPOSEFILE", setting);
+        {
+            TSdlPlatform platform;
+        }
+        const char* after = std::getenv("XCOMPOSEFILE");
+        if (setting)
+            EXPECT_STREQ(after, setting);
+        else
+            EXPECT_EQ(after, nullptr);
+    }
+}
 
 TEST_F(SdlOnX11, AnAnimatedFormWakesTheLoopOncePerTimerTick) {
     TForm* form = NewForm();
