@@ -13,11 +13,6 @@ bool Touches(const TRect& a, const TRect& b) {
     return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
 }
 
-TRect Union(const TRect& a, const TRect& b) {
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
-}
-
 // Each control paints on a canvas in its default state, whatever the one before it left.
 void ResetCanvas(TCanvas& canvas) {
     static const TPen pen;
@@ -86,7 +81,7 @@ void TFormCompositor::MergeInto(std::vector<TRect>& areas, const TRect& area) {
         again = false;
         for (auto it = areas.begin(); it != areas.end(); ++it) {
             if (Touches(*it, merged)) {
-                merged = Union(*it, merged);
+                merged = it->Union(merged);
                 areas.erase(it);
                 again = true;
                 break;
@@ -97,7 +92,7 @@ void TFormCompositor::MergeInto(std::vector<TRect>& areas, const TRect& area) {
     if (areas.size() > MaxAreas) {
         TRect all = areas.front();
         for (const TRect& a : areas)
-            all = Union(all, a);
+            all = all.Union(a);
         areas.assign(1, all);
     }
 }
@@ -106,6 +101,7 @@ std::vector<TRect> TFormCompositor::Compose() {
     ResizeBackBuffer();
     std::vector<TRect> frame;
     frame.swap(m_dirty);
+    m_paintPending = false;
     // Requests made while this frame is drawn belong to it only when they are areas that a
     // capture of what lies beneath a control has just overwritten.
     m_target = &frame;

@@ -32,6 +32,7 @@ public:
     // A control was added or removed, which renumbers the layers above it.
     void StackChanged() { m_layers.Clear(); }
     bool Dirty() const { return !m_dirty.empty() || m_paintPending; }
+    // A windowed control will repaint and mark the areas its paint changed itself.
     void ControlNeedsPaint() { m_paintPending = true; }
 
     // Repaints what asked for it and composes the dirty areas; returns the areas that changed.

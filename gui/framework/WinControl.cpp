@@ -11,6 +11,12 @@ void TWinControl::Invalidate() {
     TControl::Invalidate();
 }
 
+void TWinControl::RequestPaint() {
+    m_needsPaint = true;
+    if (Visible() && Parent())
+        Parent()->Compositor().ControlNeedsPaint();
+}
+
 void TWinControl::SetVisible(bool value) {
     if (value)
         m_needsPaint = true;

@@ -29,6 +29,9 @@ public:
     // The picture of the last paint, Width x Height.
     const TBitmap& Surface() const { return m_surface; }
     bool NeedsPaint() const { return m_needsPaint; }
+    // A repaint that marks no area yet: the paint marks what it changed, for a control that
+    // knows only then that a small part of its picture changed.
+    void RequestPaint();
     // Repaints the surface when a repaint was asked for. The compositor calls it.
     void PaintWindow();
 

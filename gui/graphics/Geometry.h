@@ -41,6 +41,15 @@ struct TRect {
                 std::min(Bottom, o.Bottom)};
     }
     TRect Inflate(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    TRect Union(const TRect& o) const {
+        if (o.IsEmpty())
+            return *this;
+        if (IsEmpty())
+            return o;
+        return {std::min(Left, o.Left), std::min(Top, o.Top), std::max(Right, o.Right),
+                std::max(Bottom, o.Bottom)};
+    }
 
     friend bool operator==(const TRect&, const TRect&) = default;
 };

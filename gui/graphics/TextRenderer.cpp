@@ -4,6 +4,7 @@
 #include <pixman.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <optional>
 
@@ -24,20 +25,34 @@ int CeilPixels(int pangoUnits) {
     return (pangoUnits + PANGO_SCALE - 1) / PANGO_SCALE;
 }
 
-std::string FontKey(const TFont& font) {
-    return font.Name() + '\x1f' + std::to_string(font.Height()) + '\x1f' +
-           std::to_string(font.Style());
+void AppendNumber(std::string& key, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    key.append(digits, end);
 }
 
-std::string LayoutKey(const TFont& font, std::string_view text,
-                      const TextRenderer::Underlines& underlines) {
-    std::string key = FontKey(font);
+// Keys are built in place of the last one: a widget asks for its labels on every paint, and a
+// fresh string each time cost more than finding the layout.
+void FontKey(const TFont& font, std::string& key) {
+    key.clear();
+    key += font.Name();
+    key += '\x1f';
+    AppendNumber(key, font.Height());
+    key += '\x1f';
+    AppendNumber(key, font.Style());
+}
+
+void LayoutKey(const TFont& font, std::string_view text, const TextRenderer::Underlines& underlines,
+               std::string& key) {
+    FontKey(font, key);
     for (const auto& [first, last] : underlines) {
-        key += '\x1e' + std::to_string(first) + ',' + std::to_string(last);
+        key += '\x1e';
+        AppendNumber(key, first);
+        key += ',';
+        AppendNumber(key, last);
     }
     key += '\x1f';
     key += text;
-    return key;
 }
 
 void AddAttribute(PangoAttrList* list, PangoAttribute* attribute, int first, int last) {
@@ -189,7 +204,8 @@ PangoFontDescription* TextRenderer::Describe(const TFont& font) {
 }
 
 TextRenderer::FontEntry& TextRenderer::Font(const TFont& font) {
-    const std::string key = FontKey(font);
+    std::string& key = m_fontKey;
+    FontKey(font, key);
     auto found = m_fonts.find(key);
     if (found != m_fonts.end()) {
         return found->second;
@@ -206,7 +222,8 @@ const TextRenderer::Metrics& TextRenderer::FontMetrics(const TFont& font) {
 
 TextRenderer::LayoutEntry& TextRenderer::Layout(const TFont& font, std::string_view text,
                                                 const Underlines& underlines) {
-    const std::string key = LayoutKey(font, text, underlines);
+    std::string& key = m_layoutKey;
+    LayoutKey(font, text, underlines, key);
     auto found = m_layouts.find(key);
     if (found != m_layouts.end()) {
         return found->second;

@@ -85,4 +85,7 @@ private:
     PangoContext* m_context = nullptr;
     std::unordered_map<std::string, FontEntry> m_fonts;
     std::unordered_map<std::string, LayoutEntry> m_layouts;
+    // The key of the last font or layout asked for.
+    std::string m_fontKey;
+    std::string m_layoutKey;
 };

@@ -183,11 +183,17 @@ void TiComponent::Request(TRequest request) {
     }
 }
 
+// While only the moving parts change, the paint marks the area they cover before and after.
 void TiComponent::RepaintNow() {
     m_pendingRepaint = false;
     m_pendingBackGround = false;
     m_lastRepaint = Now();
-    Invalidate();
+    if (m_shown.Known && !m_backGroundDirty && !OnPaint) {
+        m_areaUnmarked = true;
+        RequestPaint();
+    } else {
+        Invalidate();
+    }
 }
 
 void TiComponent::ThrottledRepaint() {
@@ -233,8 +239,24 @@ TBitmap& TiComponent::GetBackGroundBitmap() {
     return *m_backGroundBitmap;
 }
 
+void TiComponent::ClearBackGroundChange() {
+    m_backGroundDirty = false;
+    ++m_backGroundState;
+}
+
+// The paint's pixels may already be the cached background but where moving parts lay.
 void TiComponent::DrawCachedBackground(TCanvas& canvas) {
+    const bool restore = &canvas == m_paintCanvas && m_paintStart.Known &&
+                         m_paintStart.BackGround == m_backGroundState;
+    if (!restore) {
+        canvas.Copy(0, 0, GetBackGroundBitmap());
+        return;
+    }
+    if (m_paintStart.Area.IsEmpty())
+        return;
+    canvas.SetClipRect(m_paintStart.Area);
     canvas.Copy(0, 0, GetBackGroundBitmap());
+    canvas.ResetClipRect();
 }
 
 void TiComponent::Paint() {
@@ -252,17 +274,28 @@ void TiComponent::PaintPipeline() {
     struct TLock {
         TiComponent& owner;
         explicit TLock(TiComponent& c) : owner(c) { owner.PaintLock(); }
-        ~TLock() { owner.PaintUnlock(); }
+        ~TLock() {
+            owner.m_paintCanvas = nullptr;
+            owner.PaintUnlock();
+        }
     } lock(*this);
     ++m_paints;
-    // A fresh bitmap and canvas each time, on the pixels the window showed before this paint:
-    // the picture reaches the window by trading pixels rather than by copying them.
+    m_painted = TMovingParts{};
+    // A fresh bitmap and canvas each time, on the pixels of the picture before the one the
+    // window shows: the picture reaches the window by trading pixels rather than by copying
+    // them.
     TBitmap picture;
     picture.Exchange(m_spareBitmap);
+    // A failed paint loses these pixels.
+    m_paintStart = m_spare;
+    m_spare = TMovingParts{};
+    if (picture.Width() != Width() || picture.Height() != Height())
+        m_paintStart = TMovingParts{};
     picture.SetSize(Width(), Height());
     if (!DrawingStartsWithCachedBackground())
         picture.Fill(clWhite);
     TCanvas& canvas = picture.Canvas();
+    m_paintCanvas = &canvas;
     canvas.Brush().SetStyle(bsSolid);
     canvas.Pen().SetStyle(psSolid);
     DrawWidget(canvas);
@@ -270,4 +303,27 @@ void TiComponent::PaintPipeline() {
         OnPaint(this, canvas);
     SurfaceBitmap().Exchange(picture);
     m_spareBitmap.Exchange(picture);
+    MarkChangedArea();
+}
+
+void TiComponent::PaintedMovingParts(const TRect& area) {
+    m_painted = {true, m_backGroundState, area};
+}
+
+// A repaint asked for without an area marks here what differs from what the window showed: the
+// old and the new moving parts, or the whole widget when more than they changed.
+void TiComponent::MarkChangedArea() {
+    if (OnPaint)
+        m_painted.Known = false;
+    if (m_areaUnmarked) {
+        m_areaUnmarked = false;
+        const bool partsOnly =
+            m_shown.Known && m_painted.Known && m_shown.BackGround == m_painted.BackGround;
+        const TRect changed =
+            (partsOnly ? m_shown.Area.Union(m_painted.Area) : ClientRect()).Intersect(ClientRect());
+        InvalidateRect(
+            Bounds(Left() + changed.Left, Top() + changed.Top, changed.Width(), changed.Height()));
+    }
+    m_spare = m_shown;
+    m_shown = m_painted;
 }

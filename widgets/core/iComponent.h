@@ -147,7 +147,13 @@ protected:
     bool BackGroundChanged() const { return m_backGroundDirty; }
     TBitmap& GetBackGroundBitmap();
     void DrawCachedBackground(TCanvas& canvas);
-    void ClearBackGroundChange() { m_backGroundDirty = false; }
+    // Widgets call it once they have drawn the cached background anew.
+    void ClearBackGroundChange();
+    // A widget that draws moving parts over its cached background says so during DrawWidget,
+    // with the area they cover (client coordinates). Later paints then restore only where the
+    // parts lay from the cached background, and a change that moves only them marks only
+    // where they lie before and after, so the form recomposes that instead of the whole widget.
+    void PaintedMovingParts(const TRect& area);
 
     // The whole widget is drawn into a fresh bitmap and copied in one piece, so it never
     // flickers and never needs its window erased.
@@ -171,6 +177,14 @@ private:
         kind == ckInvalidate ? InvalidateChange() : BackGroundChange();
     }
     void PaintPipeline();
+    // A picture that is the cached background with moving parts over Area, drawn while the
+    // background was in the given state.
+    struct TMovingParts {
+        bool Known = false;
+        unsigned BackGround = 0;
+        TRect Area;
+    };
+    void MarkChangedArea();
 
     bool m_optionSaveAllProperties = false;
     bool m_autoFrameRate = false;
@@ -196,4 +210,15 @@ private:
     int m_backGroundChanges = 0;
     int m_paints = 0;
     int m_paintFailures = 0;
+    // Counts the times the cached background was drawn.
+    unsigned m_backGroundState = 0;
+    // What the window shows, what the spare pixels hold, what the paint under way started
+    // from and what it drew.
+    TMovingParts m_shown;
+    TMovingParts m_spare;
+    TMovingParts m_paintStart;
+    TMovingParts m_painted;
+    const TCanvas* m_paintCanvas = nullptr;
+    // A repaint was asked for without marking the widget's area.
+    bool m_areaUnmarked = false;
 };

@@ -145,6 +145,23 @@ TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerPlacement
     return shape;
 }
 
+TRect GaugePointerBounds(TPoint centre, const TGaugePointerShape& shape) {
+    TRect bounds;
+    const auto add = [&bounds](TPoint p) {
+        bounds = bounds.Union(Rect(p.X, p.Y, p.X + 1, p.Y + 1));
+    };
+    if (shape.HasLine) {
+        add(centre);
+        add(shape.Tip);
+    }
+    if (shape.HasTriangle) {
+        add(shape.Corner1);
+        add(shape.Corner2);
+        add(shape.Tip);
+    }
+    return bounds.IsEmpty() ? bounds : bounds.Inflate(2, 2);
+}
+
 void DrawGaugePointer(TCanvas& canvas, TPoint centre, const TGaugePointerShape& shape,
                       TColor color) {
     canvas.Brush().SetStyle(bsSolid);
@@ -177,6 +194,11 @@ void DrawHub(TCanvas& canvas, TPoint centre, int hubSize, TColor color) {
     canvas.Brush().SetColor(color);
     const int half = hubSize / 2;
     canvas.Ellipse(centre.X - half, centre.Y - half, centre.X + half, centre.Y + half);
+}
+
+TRect HubBounds(TPoint centre, int hubSize) {
+    const int half = hubSize / 2;
+    return Rect(centre.X - half, centre.Y - half, centre.X + half, centre.Y + half).Inflate(2, 2);
 }
 
 double ScreenDegrees(TPoint centre, int x, int y) {

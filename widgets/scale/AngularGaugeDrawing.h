@@ -60,6 +60,8 @@ struct TGaugePointerShape {
 };
 
 TGaugePointerShape GaugePointerShape(TPoint centre, const TGaugePointerPlacement& pointer);
+// Every pixel the pointer's drawing may touch, with a pixel to spare on each side.
+TRect GaugePointerBounds(TPoint centre, const TGaugePointerShape& shape);
 // Filled with color, outlined in it; leaves the brush solid.
 void DrawGaugePointer(TCanvas& canvas, TPoint centre, const TGaugePointerShape& shape,
                       TColor color);
@@ -67,6 +69,7 @@ void DrawGaugePointer(TCanvas& canvas, TPoint centre, const TGaugePointerShape& 
 // A rounded panel over the whole widget with a round face inset by faceSize.
 void DrawPanelFace(TCanvas& canvas, TSize client, int faceSize, TColor outer, TColor inner);
 void DrawHub(TCanvas& canvas, TPoint centre, int hubSize, TColor color);
+TRect HubBounds(TPoint centre, int hubSize);
 
 // The direction from the centre to the point in degrees, growing clockwise on the screen
 // (-180 .. 180), as a dragging mouse sweeps it.

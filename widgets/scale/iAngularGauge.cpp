@@ -389,14 +389,19 @@ void TiAngularGauge::DrawWidget(TCanvas& canvas) {
         }
         DrawCachedBackground(canvas);
     }
+    m_moving = TRect{};
     // Min/max pointers, then the limits' pointers.
     DrawMinMaxPointers(canvas, centre);
     DrawLimitPointers(canvas, centre);
     // The pointers, pointer 0 first.
     DrawPointers(canvas, centre);
     // The hub covers the roots of the needles.
-    if (m_showHub)
+    if (m_showHub) {
         DrawHub(canvas, centre, m_hubSize, m_hubColor);
+        m_moving = m_moving.Union(HubBounds(centre, m_hubSize));
+    }
+    if (CachedDrawing())
+        PaintedMovingParts(m_moving);
 }
 
 void TiAngularGauge::DrawStatic(TCanvas& canvas, TPoint centre, const TTickLabels& labels) {
@@ -509,8 +514,10 @@ TRect TiAngularGauge::DrawPointer(TCanvas& canvas, TPoint centre, double value, 
                                   int margin, TColor color, bool outside) {
     const TGaugePointerShape shape =
         GaugePointerShape(centre, {ValueToAngle(value), m_arcRadius, size, margin, style, outside});
-    if (shape.Drawn)
+    if (shape.Drawn) {
         DrawGaugePointer(canvas, centre, shape, color);
+        m_moving = m_moving.Union(GaugePointerBounds(centre, shape));
+    }
     return shape.HitArea;
 }
 

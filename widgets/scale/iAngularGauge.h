@@ -167,6 +167,8 @@ private:
     bool m_reverseScale = false;
     bool m_autoCenter = true;
     TPoint m_centre;
+    // Where this paint drew the pointers and the hub over the static picture.
+    TRect m_moving;
     TRect m_maxPointerRect;
     TRect m_minPointerRect;
     bool m_draggingMin = false;

@@ -9,6 +9,7 @@
 #include "BenchGauges.h"
 #include "gui/controls/ControlClasses.h"
 #include "gui/framework/Form.h"
+#include "gui/framework/FormCompositor.h"
 #include "gui/streaming/LayoutReader.h"
 #include "gui/streaming/LayoutWriter.h"
 #include "widgets/core/Numeric.h"
@@ -487,4 +488,98 @@ TEST_F(BenchGauges, NeedlePointsAtZeroHalfAndFullScale) {
             ExpectNeedleAt(g, degrees, dial.face);
         }
     }
+}
+
+namespace {
+
+// Two alike gauges take the same changes; the second is always repainted and recomposed whole.
+// Whatever the first restores and recomposes in part must give the same pixels.
+class PartialRepaint : public AngularGauge {
+protected:
+    PartialRepaint() {
+        whole = new TiAngularGauge(form);
+        whole->SetParent(form);
+        whole->SetBounds(200, 10, 150, 150);
+        Settle();
+    }
+
+    template <class Change> void Apply(Change change) {
+        change(*gauge);
+        change(*whole);
+        whole->Invalidate();
+    }
+
+    int DifferentPixels() {
+        const TBitmap& shown = Platform().Render(*form);
+        int different = 0;
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 150; ++x)
+                different += shown.Pixel(10 + x, 10 + y) != shown.Pixel(200 + x, 10 + y);
+        return different;
+    }
+
+    TiAngularGauge* whole = nullptr;
+};
+
+} // namespace
+
+TEST_F(PartialRepaint, MovingPartsRecomposedInPartMatchAWholeRepaint) {
+    unsigned seed = 7;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<unsigned>(range));
+    };
+    for (int step = 0; step < 300; ++step) {
+        const int kind = next(12);
+        const int value = next(101);
+        Apply([&](TiAngularGauge& g) {
+            switch (kind) {
+            case 0:
+                g.SetPointerStyle(static_cast<TiAngularGaugePointerStyle>(value % 4));
+                break;
+            case 1:
+                g.SetPointerSize(2 + value % 15);
+                break;
+            case 2:
+                g.SetShowMaxPointer(value % 2 == 0);
+                g.SetShowMinPointer(value % 3 == 0);
+                break;
+            case 3:
+                g.SetShowHub(value % 4 != 0);
+                g.SetHubSize(4 + value % 40);
+                break;
+            case 4:
+                g.SetPointerColor(value % 2 ? clRed : clNavy);
+                break;
+            case 5:
+                if (g.PointerCount() < 3)
+                    g.SetPointerPosition(g.AddPointer(), value);
+                else
+                    g.DeletePointer(1);
+                break;
+            case 6:
+                g.SetBackGroundColor(value % 2 ? clSilver : clBtnFace);
+                break;
+            case 7:
+                g.SetMinMaxPointerStyle(static_cast<TiAngularGaugePointerStyle>(value % 4));
+                break;
+            default:
+                g.SetPosition(value);
+                break;
+            }
+        });
+        if (next(3) != 0)
+            Settle();
+        ASSERT_EQ(DifferentPixels(), 0) << "step " << step << ", change " << kind;
+    }
+}
+
+TEST_F(PartialRepaint, AMoveOfTheNeedleAloneRecomposesLessThanTheWidget) {
+    gauge->SetPosition(10);
+    Settle();
+    gauge->SetPosition(12);
+    const std::vector<TRect> areas = form->Compositor().Compose();
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_LT(areas[0].Width() * areas[0].Height(), 150 * 150 / 2);
+    EXPECT_TRUE(areas[0].Intersect(gauge->BoundsRect()) == areas[0]);
 }
