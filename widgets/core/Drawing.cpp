@@ -66,7 +66,7 @@ unsigned CanvasTextFormat(unsigned options) {
     return format;
 }
 
-constexpr int ArcSteps = 400;
+constexpr int ArcSteps = ArcBandSteps;
 // Beyond this radius the rotated estimates are not trusted at all.
 constexpr double MaxWalkedRadius = 1e6;
 // How close to a half pixel, relative to the radius, an estimate may come before the exact
@@ -157,19 +157,28 @@ void DrawArcBand(TCanvas& canvas, double radius1, double radius2, TColor color, 
                  double angle1, double angle2) {
     canvas.Pen().SetColor(color);
     canvas.Brush().SetColor(color);
+    // On the stack because every gauge repaint comes here.
+    TArcBandPoints storage;
+    const std::span<const TPoint> outline =
+        ArcBandOutline(radius1, radius2, center, angle1, angle2, storage);
+    if (radius1 == radius2)
+        canvas.Polyline(outline);
+    else
+        canvas.Polygon(outline);
+}
+
+std::span<const TPoint> ArcBandOutline(double radius1, double radius2, TPoint center, double angle1,
+                                       double angle2, TArcBandPoints& storage) {
     const auto [from, to] = std::minmax(angle1, angle2);
-    // Both arcs and the closing point; on the stack because every gauge repaint comes here.
-    std::array<TPoint, 2 * (ArcSteps + 1) + 1> points;
-    const std::span<TPoint> firstArc(points.data(), ArcSteps + 1);
-    const std::span<TPoint> secondArc(points.data() + ArcSteps + 1, ArcSteps + 1);
+    // Both arcs and the closing point.
+    const std::span<TPoint> firstArc(storage.data(), ArcSteps + 1);
+    const std::span<TPoint> secondArc(storage.data() + ArcSteps + 1, ArcSteps + 1);
     ArcPoints(center, radius1, from, to, firstArc);
-    if (radius1 == radius2) {
-        canvas.Polyline(WithoutRepeats(firstArc));
-        return;
-    }
+    if (radius1 == radius2)
+        return WithoutRepeats(firstArc);
     // The second arc runs back from the second angle to the first.
     ArcPoints(center, radius2, from, to, secondArc);
     std::reverse(secondArc.begin(), secondArc.end());
-    points.back() = points.front();
-    canvas.Polygon(WithoutRepeats(points));
+    storage.back() = storage.front();
+    return WithoutRepeats(storage);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <span>
 #include <string>
 
 #include "gui/graphics/Canvas.h"
@@ -46,3 +48,9 @@ int DrawTextWithOptions(TCanvas& canvas, const std::string& text, TRect& rect, u
 // equal radii give just the arc. Leaves the pen and brush in color.
 void DrawArcBand(TCanvas& canvas, double radius1, double radius2, TColor color, TPoint center,
                  double angle1, double angle2);
+// The points DrawArcBand draws through, kept in storage: the arc as a polyline for equal radii,
+// otherwise the band's closed outline for a polygon.
+constexpr int ArcBandSteps = 400;
+using TArcBandPoints = std::array<TPoint, 2 * (ArcBandSteps + 1) + 1>;
+std::span<const TPoint> ArcBandOutline(double radius1, double radius2, TPoint center, double angle1,
+                                       double angle2, TArcBandPoints& storage);

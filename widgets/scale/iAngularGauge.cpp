@@ -422,8 +422,24 @@ void TiAngularGauge::DrawSections(TCanvas& canvas, TPoint centre) {
     const double outer =
         TickMargin() + m_arcRadius + TickMajorLength() - (m_showOuterArcRadius ? 1 : 0);
     for (const TGaugeSection& section : Sections())
-        DrawArcBand(canvas, inner, outer, section.Color, centre, ValueToAngle(section.Start),
-                    ValueToAngle(section.End));
+        DrawBand(canvas, inner, outer, section.Color, centre, ValueToAngle(section.Start),
+                 ValueToAngle(section.End));
+}
+
+// The bands and arcs keep their points and pixels while their geometry holds, so a background
+// drawn anew for another colour or label finds them worked out.
+void TiAngularGauge::DrawBand(TCanvas& canvas, double radius1, double radius2, TColor color,
+                              TPoint centre, double angle1, double angle2) {
+    auto found = std::find_if(m_bands.begin(), m_bands.end(), [&](const TArcBand& band) {
+        return band.Matches(radius1, radius2, centre, angle1, angle2);
+    });
+    if (found == m_bands.end()) {
+        if (m_bands.size() >= MaxKeptBands)
+            m_bands.clear();
+        m_bands.emplace_back(radius1, radius2, centre, angle1, angle2);
+        found = m_bands.end() - 1;
+    }
+    found->Draw(canvas, color);
 }
 
 void TiAngularGauge::DrawArcs(TCanvas& canvas, TPoint centre) {
@@ -431,10 +447,10 @@ void TiAngularGauge::DrawArcs(TCanvas& canvas, TPoint centre) {
     const double to = ValueToAngle(PositionMax());
     const double inner = TickMargin() + m_arcRadius;
     if (m_showInnerArcRadius)
-        DrawArcBand(canvas, inner, inner, TickMajorColor(), centre, from, to);
+        DrawBand(canvas, inner, inner, TickMajorColor(), centre, from, to);
     if (m_showOuterArcRadius)
-        DrawArcBand(canvas, inner + TickMajorLength(), inner + TickMajorLength(), TickMajorColor(),
-                    centre, from, to);
+        DrawBand(canvas, inner + TickMajorLength(), inner + TickMajorLength(), TickMajorColor(),
+                 centre, from, to);
 }
 
 void TiAngularGauge::DrawTicks(TCanvas& canvas, TPoint centre, const TTickLabels& labels) {

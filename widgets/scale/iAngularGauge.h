@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gui/graphics/Font.h"
+#include "widgets/core/ArcBand.h"
 #include "widgets/scale/AngularGaugeDrawing.h"
 #include "widgets/scale/iGaugeComponent.h"
 
@@ -148,6 +149,8 @@ private:
     void DrawMinMaxPointers(TCanvas& canvas, TPoint centre);
     void DrawLimitPointers(TCanvas& canvas, TPoint centre);
     void DrawPointers(TCanvas& canvas, TPoint centre);
+    void DrawBand(TCanvas& canvas, double radius1, double radius2, TColor color, TPoint centre,
+                  double angle1, double angle2);
     TRect DrawPointer(TCanvas& canvas, TPoint centre, double value, int style, int size, int margin,
                       TColor color, bool outside);
 
@@ -167,6 +170,9 @@ private:
     bool m_reverseScale = false;
     bool m_autoCenter = true;
     TPoint m_centre;
+    // Five sections and two arcs, with room for a change of geometry.
+    static constexpr std::size_t MaxKeptBands = 8;
+    std::vector<TArcBand> m_bands;
     // Where this paint drew the pointers and the hub over the static picture.
     TRect m_moving;
     TRect m_maxPointerRect;

@@ -7,6 +7,7 @@
 #include "gui/graphics/Bitmap.h"
 #include "gui/graphics/Canvas.h"
 #include "support/PixelProbe.h"
+#include "widgets/core/ArcBand.h"
 #include "widgets/core/Drawing.h"
 #include "widgets/core/Numeric.h"
 
@@ -200,6 +201,17 @@ TEST(DrawingArcBand, EveryPixelIsThePlainPolarPointRecipes) {
                              std::max(from, to));
             EXPECT_TRUE(SamePixels(drawn.bitmap, expected.bitmap))
                 << radius1 << ".." << radius2 << " from " << from << " to " << to;
+            // Worked out once and drawn twice, as a dial keeps it, in a picture that cuts it.
+            const TArcBand band(radius1, radius2, {150, 150}, from, to);
+            Picture kept(300, 300);
+            Picture direct(300, 300);
+            for (Picture* picture : {&kept, &direct})
+                picture->canvas.SetClipRect(Rect(40, 60, 260, 230));
+            band.Draw(kept.canvas, clNavy);
+            band.Draw(kept.canvas, clNavy);
+            DrawArcBand(direct.canvas, radius1, radius2, clNavy, {150, 150}, from, to);
+            EXPECT_TRUE(SamePixels(kept.bitmap, direct.bitmap))
+                << "kept " << radius1 << ".." << radius2 << " from " << from << " to " << to;
         }
     }
 }

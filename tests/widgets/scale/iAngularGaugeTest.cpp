@@ -583,3 +583,37 @@ TEST_F(PartialRepaint, AMoveOfTheNeedleAloneRecomposesLessThanTheWidget) {
     EXPECT_LT(areas[0].Width() * areas[0].Height(), 150 * 150 / 2);
     EXPECT_TRUE(areas[0].Intersect(gauge->BoundsRect()) == areas[0]);
 }
+
+// The bands and arcs are kept worked out between paints; each change of their geometry must
+// give what a gauge painted with the new value from the start shows.
+TEST_F(AngularGauge, KeptBandsFollowEveryChangeOfTheirGeometry) {
+    using TChange = void (*)(TiAngularGauge&);
+    const TChange changes[] = {
+        [](TiAngularGauge& g) { g.SetSectionCount(3); },
+        [](TiAngularGauge& g) { g.SetShowInnerArcRadius(true); },
+        [](TiAngularGauge& g) { g.SetSectionEnd1(30); },
+        [](TiAngularGauge& g) { g.SetArcRadius(50); },
+        [](TiAngularGauge& g) { g.SetPositionMax(150); },
+        [](TiAngularGauge& g) { g.SetArcStartDegrees(200); },
+        [](TiAngularGauge& g) { g.SetArcRangeDegrees(240); },
+        [](TiAngularGauge& g) { g.SetOffsetX(7); },
+        [](TiAngularGauge& g) { g.SetTickMajorLength(12); },
+    };
+    for (std::size_t done = 0; done < std::size(changes); ++done) {
+        changes[done](*gauge);
+        Settle();
+        auto* fresh = new TiAngularGauge(form);
+        fresh->SetParent(form);
+        fresh->SetBounds(200, 10, 150, 150);
+        for (std::size_t i = 0; i <= done; ++i)
+            changes[i](*fresh);
+        Settle();
+        const TBitmap& shown = Platform().Render(*form);
+        int different = 0;
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 150; ++x)
+                different += shown.Pixel(10 + x, 10 + y) != shown.Pixel(200 + x, 10 + y);
+        EXPECT_EQ(different, 0) << "after change " << done;
+        delete fresh;
+    }
+}
