@@ -21,13 +21,20 @@ build_shim() {
     cc -shared -fPIC -O2 -o "$work/$1.so" "$window_dir/$1.c" $(pkg-config --cflags sdl2) -ldl
 }
 
+# Compiles the helper program NAME.c of this folder into $work/NAME.
+build_tool() {
+    cc -O2 -o "$work/$1" "$window_dir/$1.c"
+}
+
 # Starts the program of RUNDIR in that folder with the shim NAME preloaded and the settings
-# given; its process id goes to $pid.
+# given; its process id goes to $pid. With $exec_clock set, the program starts through the
+# ExecClock tool, which notes the time of its exec in $exec_clock.
 # usage: start_program RUNDIR NAME [VARIABLE=VALUE...]
 start_program() {
     local run_dir=$1 shim=$2
     shift 2
-    (cd "$run_dir" && exec env LD_PRELOAD="$work/$shim.so" "$@" ./stend) &
+    (cd "$run_dir" && exec env LD_PRELOAD="$work/$shim.so" "$@" \
+        ${exec_clock:+"$work/ExecClock" "$exec_clock"} ./stend) &
     pid=$!
 }
 
