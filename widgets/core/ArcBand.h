@@ -7,8 +7,7 @@
 #include "gui/graphics/RasterPolygon.h"
 
 // A ring sector worked out into points and pixels once, for a dial that draws the same bands and
-// arcs each time its background is drawn anew. It draws exactly what DrawArcBand draws for the
-// same radii, centre and angles.
+// arcs each time its background is drawn anew; DrawArcBand draws a band once through it.
 class TArcBand {
 public:
     TArcBand(double radius1, double radius2, TPoint center, double angle1, double angle2);

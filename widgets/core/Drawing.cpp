@@ -6,6 +6,7 @@
 #include <span>
 #include <utility>
 
+#include "widgets/core/ArcBand.h"
 #include "widgets/core/Numeric.h"
 
 namespace {
@@ -155,16 +156,7 @@ int DrawTextWithOptions(TCanvas& canvas, const std::string& text, TRect& rect, u
 
 void DrawArcBand(TCanvas& canvas, double radius1, double radius2, TColor color, TPoint center,
                  double angle1, double angle2) {
-    canvas.Pen().SetColor(color);
-    canvas.Brush().SetColor(color);
-    // On the stack because every gauge repaint comes here.
-    TArcBandPoints storage;
-    const std::span<const TPoint> outline =
-        ArcBandOutline(radius1, radius2, center, angle1, angle2, storage);
-    if (radius1 == radius2)
-        canvas.Polyline(outline);
-    else
-        canvas.Polygon(outline);
+    TArcBand(radius1, radius2, center, angle1, angle2).Draw(canvas, color);
 }
 
 std::span<const TPoint> ArcBandOutline(double radius1, double radius2, TPoint center, double angle1,
